@@ -1,0 +1,15 @@
+#pragma once
+// GBK bytes <-> QString for text boxes, through the lossless codec in platform/gbk.h.
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace quillo::platform {
+
+// Every byte survives to_gbk(to_qstring(bytes)); see gbk_to_utf16 for the private code points.
+QString to_qstring(std::string_view gbk);
+
+// Characters GBK lacks become "?".
+std::string to_gbk(const QString& text);
+
+}  // namespace quillo::platform
