@@ -1,0 +1,18 @@
+#pragma once
+// What the windows need from the program around them.
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "platform/ui_services.h"
+
+namespace quillo::canvas {
+
+struct AppContext {
+    std::filesystem::path program_dir;  // the folder the program behaves as if it stood in
+    platform::UiServices* ui = nullptr;
+    std::optional<std::string> command_line_file;  // as given (UTF-8)
+    bool script_mode = false;                      // no splash, nothing shown on screen
+};
+
+}  // namespace quillo::canvas

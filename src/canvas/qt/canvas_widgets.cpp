@@ -1,0 +1,101 @@
+#include "canvas/qt/canvas_widgets.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOption>
+
+#include "canvas/constants.h"
+
+namespace quillo::canvas {
+
+void Blackboard::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (on_resize) on_resize();
+}
+
+CanvasImage::CanvasImage(const platform::Raster& raster, QWidget* parent)
+    : QWidget(parent), raster_(raster) {
+    setObjectName("Image1");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    resize(raster.width(), raster.height());
+}
+
+void CanvasImage::update_rows(int first, int last) {
+    update(0, (first - 1) * kRowPitch, raster_.width(), (last - first + 1) * kRowPitch);
+}
+
+void CanvasImage::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QImage image(reinterpret_cast<const uchar*>(raster_.data()), raster_.width(),
+                       raster_.height(), raster_.bytes_per_line(), QImage::Format_RGB32);
+    const QRect r = event->rect();
+    painter.drawImage(r.topLeft(), image, r);
+}
+
+void CanvasImage::mouseMoveEvent(QMouseEvent* event) {
+    if (on_mouse_move) on_mouse_move(event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+void CanvasImage::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && on_mouse_down)
+        on_mouse_down(event->position().toPoint().x(), event->position().toPoint().y());
+    QWidget::mousePressEvent(event);
+}
+
+void CanvasImage::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    if (on_mouse_up) on_mouse_up(event->position().toPoint().x(), event->position().toPoint().y());
+    // The click follows the release, as the platform delivers it.
+    if (on_click) on_click();
+}
+
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
+    setObjectName("StatusBar1");
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize StatusBar::sizeHint() const { return {600, fontMetrics().height() + 8}; }
+
+void StatusBar::set_panel_text(int panel, const QString& text) {
+    if (panel < 0 || panel >= kStatusPanelCount) return;
+    texts_[static_cast<std::size_t>(panel)] = text;
+    update();
+}
+
+void StatusBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    int left = 0;
+    for (int i = 0; i < kStatusPanelCount; ++i) {
+        const int w = i == kStatusPanelCount - 1 ? width() - left
+                                                 : kStatusPanelWidths[static_cast<std::size_t>(i)];
+        const QRect r(left, 1, w - 2, height() - 2);
+        p.setPen(palette().color(QPalette::Dark));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(palette().color(QPalette::Light));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        p.setPen(palette().color(QPalette::WindowText));
+        const int align = i < 3 ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter);
+        p.drawText(r.adjusted(3, 0, -2, 0), align, texts_[static_cast<std::size_t>(i)]);
+        left += w;
+    }
+}
+
+void StatusBar::mouseMoveEvent(QMouseEvent* event) {
+    const int x = event->position().toPoint().x();
+    setToolTip(QString::fromUtf8(status_hint_at(x)));
+    if (on_mouse_move) on_mouse_move(x);
+}
+
+void StatusBar::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        if (on_mouse_move) on_mouse_move(event->position().toPoint().x());
+        if (on_click) on_click();
+    }
+}
+
+}  // namespace quillo::canvas

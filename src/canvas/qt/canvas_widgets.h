@@ -1,0 +1,68 @@
+#pragma once
+// The widgets that make up the canvas area: the panel `blackboard`, the image `Image1` that
+// blits the canvas raster, and the status bar `StatusBar1` with its six panels.
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "canvas/status_bar_rules.h"
+#include "platform/raster.h"
+
+namespace quillo::canvas {
+
+class Blackboard : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    std::function<void()> on_resize;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+class CanvasImage : public QWidget {
+    Q_OBJECT
+public:
+    CanvasImage(const platform::Raster& raster, QWidget* parent);
+
+    // Refreshes the pixels of rows first..last (1-based) on screen.
+    void update_rows(int first, int last);
+
+    std::function<void(int x, int y)> on_mouse_move;
+    std::function<void(int x, int y)> on_mouse_down;
+    std::function<void(int x, int y)> on_mouse_up;
+    std::function<void()> on_click;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const platform::Raster& raster_;
+};
+
+class StatusBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit StatusBar(QWidget* parent);
+
+    void set_panel_text(int panel, const QString& text);
+    QString panel_text(int panel) const { return texts_[static_cast<std::size_t>(panel)]; }
+
+    std::function<void(int x)> on_mouse_move;
+    std::function<void()> on_click;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    QSize sizeHint() const override;
+
+private:
+    std::array<QString, kStatusPanelCount> texts_;
+};
+
+}  // namespace quillo::canvas

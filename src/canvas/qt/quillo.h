@@ -1,0 +1,155 @@
+#pragma once
+// TForm1: the main window. It owns the document state for the whole run; its handlers are
+// spread over tform1_*.cpp files by feature and call the cores for the real work.
+#include <QMainWindow>
+#include <string>
+
+#include "canvas/canvas_state.h"
+#include "canvas/display.h"
+#include "canvas/qt/app_context.h"
+#include "canvas/qt/command_map.h"
+#include "document/document.h"
+#include "document/settings.h"
+#include "platform/colours.h"
+#include "platform/raster.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QScrollBar;
+class QTimer;
+class QToolBar;
+class QMenu;
+
+namespace quillo::canvas {
+
+class Blackboard;
+class CanvasImage;
+class StatusBar;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(const AppContext& context, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // ---- document state (read and written by the other windows too) ----
+    CanvasState canvas;
+    document::Document doc;
+    document::Settings settings;
+    platform::WinColour canvas_text_colour = 0;
+    platform::WinColour canvas_back_colour = platform::kClBtnFace;
+    std::string pen_single;
+    std::string pen_double;
+    int pen_st = 1;          // selected pen slot (0 = eraser)
+    std::string pen_text;    // copy of pen_txt, GBK
+    std::string label1_text; // the pen row Label1 shows, GBK
+    int current_tool = 0;    // 0 = none
+    bool press_flag = false;
+    int colour_brush_mode = 0;
+    bool activated = false;
+    bool quick_exit = false;
+    bool snake_running = false;
+    bool new_selection = true;
+    std::string file_name;   // current document path (UTF-8); empty for a new document
+
+    // ---- widgets under their component names ----
+    QPlainTextEdit* source_memo = nullptr;
+    Blackboard* blackboard = nullptr;
+    CanvasImage* Image1 = nullptr;
+    QScrollBar* ScrollBar1 = nullptr;
+    StatusBar* StatusBar1 = nullptr;
+    QWidget* ControlBar1 = nullptr;
+    QWidget* CoolBar3 = nullptr;  // pen row bar
+    QWidget* CoolBar1 = nullptr;  // game gauges
+    QLabel* Label1 = nullptr;     // pen row
+    QLineEdit* pen_txt = nullptr;
+    QLabel* Label6 = nullptr;     // eraser
+    QLineEdit* Edit1 = nullptr;
+    QTimer* Timer3 = nullptr;
+    QMenu* Pop2 = nullptr;
+    CommandMap commands;
+
+    platform::Raster image{kImageSize, kImageSize};  // the canvas of Image1
+    Display display;
+
+    // ---- modes ----
+    bool normal_mode() const;    // n_view checked
+    bool double_byte() const { return canvas.double_byte; }
+    bool multicolour() const;    // n_color checked
+
+    // ---- canvas routines shared by every command ----
+    void repaint_rows(int n, bool force);
+    void repaint_all(bool force) { repaint_rows(canvas.height, force); }
+    void init_image1();
+    void enter_canvas(bool reload);
+    void commit();
+    void reset_tool_buttons();
+    void apply_byte_mode();
+    void auto_detect_byte_mode();
+    void new_document();
+    // Puts new lines in place of the whole document (open, new).
+    void replace_document(std::vector<std::string> lines);
+    void set_status(int panel, const std::string& utf8);
+    void set_label1(const std::string& gbk);
+    std::string status(int panel) const;
+
+    // The document as the other commands read it: in drawing mode the window is stored first.
+    document::Document& document_for_reading();
+    void sync_document_from_memo();
+    void sync_memo_from_document();
+
+    const AppContext& context() const { return context_; }
+    platform::UiServices& ui() { return *context_.ui; }
+    // Runs a command; a platform error ends it with the standard message box.
+    void run_command(const std::function<void()>& command);
+
+    // ---- handlers ----
+    void sb_undoClick(const Sender& sender);
+    void n_viewClick(const Sender& sender);
+    void UseChinese1Click(const Sender& sender);
+    void word_wrapClick(const Sender& sender);
+    void n_repareClick(const Sender& sender);
+    void n_drawClick(const Sender& sender);
+    void n_commomClick(const Sender& sender);
+    void N12Click(const Sender& sender);
+    void m7Click(const Sender& sender);
+    void pop_finishClick(const Sender& sender);
+    void n_howClick(const Sender& sender);
+    void m2Click(const Sender& sender);
+    void n_exit_quicklyClick(const Sender& sender);
+
+    void FormActivate();
+    void FormResize();
+    void ScrollBar1Scroll(int position);
+    void StatusBar1MouseMove(int x);
+    void StatusBar1Click();
+    void Image1MouseMove(int x, int y);
+    void Timer3Timer();
+
+signals:
+    void splash_should_close();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormCreate();
+    void build_widgets();
+    void open_command_line_file();
+    void toggle_tool_bar(const char* item, QWidget* bar, int width);
+    bool FormCloseQuery();
+    platform::Rgb rgb(platform::WinColour c) const;
+
+    AppContext context_;
+    bool created_ = false;
+    bool memo_dirty_ = false;
+    bool memo_loading_ = false;
+    bool setting_scroll_ = false;
+    int applied_byte_mode_ = -1;  // -1: none applied yet
+    int status_mouse_x_ = 0;
+};
+
+}  // namespace quillo::canvas

@@ -1,0 +1,333 @@
+// Creation, activation and closing of the main window.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "canvas/canvas_size.h"
+#include "canvas/canvas_window.h"
+#include "canvas/qt/canvas_widgets.h"
+#include "canvas/qt/cursors.h"
+#include "canvas/qt/quillo.h"
+#include "canvas/row_text.h"
+#include "document/text_file.h"
+#include "platform/errors.h"
+#include "platform/command_runner.h"
+#include "platform/qt/gbk_qt.h"
+#include "platform/random.h"
+
+namespace quillo::canvas {
+
+namespace {
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+bool ends_with(const std::string& s, const char* suffix) {
+    const std::string_view x(suffix);
+    return s.size() >= x.size() && s.compare(s.size() - x.size(), x.size(), x) == 0;
+}
+}  // namespace
+
+TForm1::TForm1(const AppContext& context, QWidget* parent)
+    : QMainWindow(parent), context_(context) {
+    setObjectName("TForm1");
+    setWindowTitle(q("欢迎使用“Quillo” 4.8 版"));
+    build_widgets();
+    FormCreate();
+    created_ = true;
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::build_widgets() {
+    commands.build(this, menuBar());
+    Pop2 = commands.menu("Pop2");
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    // Tool bars, in two rows.
+    ControlBar1 = new QWidget(central);
+    ControlBar1->setObjectName("ControlBar1");
+    auto* bars = new QVBoxLayout(ControlBar1);
+    bars->setContentsMargins(0, 0, 0, 0);
+    bars->setSpacing(0);
+    auto* row1 = new QHBoxLayout;
+    auto* row2 = new QHBoxLayout;
+    for (const char* name : {"tb_commom", "tb_drawtool", "tb_repare"})
+        row1->addWidget(commands.tool_bar(name));
+    for (const char* name : {"TB_color", "tb_option", "Tb_output"})
+        row2->addWidget(commands.tool_bar(name));
+    row1->addStretch(1);
+    row2->addStretch(1);
+    bars->addLayout(row1);
+    bars->addLayout(row2);
+    column->addWidget(ControlBar1);
+
+    // The pen row bar: eraser, pen row and the pen box over the selected slot.
+    CoolBar3 = new QWidget(central);
+    CoolBar3->setObjectName("CoolBar3");
+    CoolBar3->setFixedHeight(24);
+    Label6 = new QLabel(q("擦"), CoolBar3);
+    Label6->setObjectName("Label6");
+    Label6->setGeometry(0, 2, 18, 20);
+    Label6->setToolTip(q("橡皮"));
+    Label1 = new QLabel(CoolBar3);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(20, 2, 4000, 20);
+    pen_txt = new QLineEdit(CoolBar3);
+    pen_txt->setObjectName("pen_txt");
+    pen_txt->setFixedSize(24, 20);
+    column->addWidget(CoolBar3);
+
+    CoolBar1 = new QWidget(central);
+    CoolBar1->setObjectName("CoolBar1");
+    column->addWidget(CoolBar1);
+
+    blackboard = new Blackboard(central);
+    blackboard->setObjectName("blackboard");
+    blackboard->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    blackboard->setMinimumSize(64, 64);
+    Image1 = new CanvasImage(image, blackboard);
+    Image1->setContextMenuPolicy(Qt::CustomContextMenu);
+    ScrollBar1 = new QScrollBar(Qt::Vertical, blackboard);
+    ScrollBar1->setObjectName("ScrollBar1");
+    source_memo = new QPlainTextEdit(blackboard);
+    source_memo->setObjectName("source_memo");
+    source_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont memo_font(q("Unifont"));
+    memo_font.setPixelSize(16);
+    memo_font.setStyleHint(QFont::TypeWriter);
+    source_memo->setFont(memo_font);
+    column->addWidget(blackboard, 1);
+
+    StatusBar1 = new StatusBar(central);
+    column->addWidget(StatusBar1);
+    setCentralWidget(central);
+
+    Edit1 = new QLineEdit(commands.tool_bar("tb_option"));
+    Edit1->setObjectName("Edit1");
+    Edit1->setFixedWidth(40);
+    commands.tool_bar("tb_option")->addWidget(Edit1);
+
+    Timer3 = new QTimer(this);
+    Timer3->setObjectName("Timer3");
+    Timer3->setInterval(3000);
+
+    // ---- wiring ----
+    blackboard->on_resize = [this] {
+        const int sbw = ScrollBar1->sizeHint().width();
+        ScrollBar1->setGeometry(blackboard->width() - sbw, 0, sbw, blackboard->height());
+        source_memo->setGeometry(0, 0, blackboard->width(), blackboard->height());
+        ScrollBar1->raise();
+        if (created_) run_command([this] { FormResize(); });
+    };
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int v) {
+        if (!setting_scroll_) run_command([this, v] { ScrollBar1Scroll(v); });
+    });
+    connect(source_memo, &QPlainTextEdit::textChanged, this, [this] {
+        if (!memo_loading_) memo_dirty_ = true;
+    });
+    Image1->on_mouse_move = [this](int x, int y) { run_command([=, this] { Image1MouseMove(x, y); }); };
+    connect(Image1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { Pop2->popup(Image1->mapToGlobal(p)); });
+    StatusBar1->on_mouse_move = [this](int x) { StatusBar1MouseMove(x); };
+    StatusBar1->on_click = [this] { run_command([this] { StatusBar1Click(); }); };
+    connect(pen_txt, &QLineEdit::textChanged, this,
+            [this](const QString& t) { pen_text = platform::to_gbk(t); });
+    connect(Timer3, &QTimer::timeout, this, [this] { Timer3Timer(); });
+}
+
+void TForm1::FormCreate() {
+    platform::app_random().randomize();
+
+    // Settings (until the settings file is read, the shipped values).
+    settings = document::shipped_settings();
+    commands.set_checked("n_view", settings.decide_form_mode == 3   ? settings.form_mode
+                                   : settings.decide_form_mode == 1 ? false
+                                                                    : true);
+    commands.set_checked("n_color", settings.color_mode);
+    canvas_back_colour = settings.draw_back_color;
+    canvas_text_colour = settings.pen_font_color;
+    commands.set_checked("usechinese1", settings.chinese);
+    canvas.double_byte = settings.chinese;
+    pen_single = settings.pen_single;
+    pen_double = settings.pen_double;
+    pen_st = settings.pen_st;
+    canvas.blank_out = settings.blank_out;
+    activated = false;
+
+    for (int i = 0; i < kStatusPanelCount; ++i)
+        StatusBar1->set_panel_text(i, q(std::array{"En", "■", "○", "mod", "xy", "file"}[i]));
+
+    apply_byte_mode();
+    if (settings.decide_form_mode == 2) {
+        commands.set_enabled("m3", false);
+        commands.set_enabled("m4", false);
+    }
+    if (multicolour()) commands.tool_bar("TB_color")->setVisible(true);
+
+    const int sbw = ScrollBar1->sizeHint().width();
+    const auto size = startup_canvas_size(blackboard->width(), blackboard->height(), sbw);
+    canvas.height = size.height;
+    canvas.width = size.width;
+    Image1->move(0, 0);
+
+    pen_txt->move(round_half_even(pen_st * 23.9) + 20, 2);
+    pen_text = platform::to_gbk(pen_txt->text());
+    current_tool = 0;
+    set_status(3, "没有命令");
+    set_status(5, "新文件.txt");
+    if (multicolour()) set_status(2, "●");
+
+    Image1->setCursor(program_cursor(CursorId::pen));
+
+    memo_loading_ = true;
+    source_memo->clear();
+    memo_loading_ = false;
+
+    if (!context_.command_line_file) {
+        new_document();
+    } else {
+        open_command_line_file();
+    }
+
+    const auto range = scroll_range_for(canvas, doc);
+    setting_scroll_ = true;
+    ScrollBar1->setRange(range.minimum, range.maximum);
+    ScrollBar1->setPageStep(range.large_change);
+    ScrollBar1->setValue(range.position);
+    setting_scroll_ = false;
+    canvas.scroll = range.position;
+    memo_dirty_ = false;
+    ControlBar1->show();
+    CoolBar1->hide();
+
+    // The window shows its mode from the start; activation finishes it.
+    FormActivate();
+    Timer3->start();
+}
+
+void TForm1::open_command_line_file() {
+    const std::string& arg = *context_.command_line_file;
+    std::error_code ec;
+    const std::filesystem::path path = std::filesystem::u8path(arg);
+    if (!std::filesystem::exists(path, ec)) {
+        new_document();
+        ui().message("找不到指定的文本文件:" + arg, "提示讯息", platform::Icon::warning);
+        return;
+    }
+    if (ends_with(arg, ".txt") || ends_with(arg, ".TXT")) {
+        new_document();
+        run_command([&] {
+            replace_document(document::read_text_lines(path));
+            file_name = arg;
+            set_status(5, arg);
+        });
+        return;
+    }
+    // Colour files arrive with the colour layer; other extensions load nothing.
+    new_document();
+}
+
+void TForm1::new_document() {
+    file_name.clear();
+    set_status(5, "新文件.txt");
+    replace_document({" "});
+}
+
+void TForm1::replace_document(std::vector<std::string> lines) {
+    doc.lines = std::move(lines);
+    // The layers hold rows of the old document: nothing of them may go back into this one.
+    canvas.loaded = false;
+    sync_memo_from_document();
+    canvas.scroll = canvas.height;
+    if (!normal_mode()) {
+        load_window(canvas, doc, canvas.scroll);
+        copy_layer(canvas, kCommitted, kWorking);
+        copy_layer(canvas, kCommitted, kUndo);
+        copy_layer(canvas, kCommitted, kSnapshot);
+    }
+}
+
+void TForm1::FormActivate() {
+    if (normal_mode()) {
+        commands.set_enabled("word_wrap", true);
+        Image1->hide();
+        CoolBar3->hide();
+        CoolBar1->hide();
+        ControlBar1->hide();
+        ScrollBar1->hide();
+        source_memo->show();
+        source_memo->setFocus();
+        commands.set_enabled("g1", false);
+        commands.set_enabled("m4", false);
+        commands.set_enabled("m3", false);
+        commands.set_enabled("n_total_txt", true);
+        set_status(1, "□");
+    } else {
+        commands.set_enabled("word_wrap", false);
+        commands.set_enabled("n_total_txt", false);
+        Image1->show();
+        source_memo->hide();
+        ControlBar1->show();
+        CoolBar3->show();
+        if (!snake_running) ScrollBar1->show();
+        activated = true;
+        repaint_all(false);
+    }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && created_)
+        run_command([this] { FormActivate(); });
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    Edit1->setText(QString::number(event->key() & 0xFFFF));
+    QMainWindow::keyPressEvent(event);
+}
+
+void TForm1::Timer3Timer() {
+    Timer3->stop();
+    emit splash_should_close();
+}
+
+bool TForm1::FormCloseQuery() {
+    if (quick_exit) return true;
+    return true;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    bool allow = false;
+    try {
+        allow = FormCloseQuery();
+    } catch (const platform::PlatformError& e) {
+        ui().message(e.what(), platform::kApplicationTitle, platform::Icon::error);
+    }
+    if (allow)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::run_command(const std::function<void()>& command) {
+    platform::run_guarded(ui(), command);
+}
+
+platform::Rgb TForm1::rgb(platform::WinColour c) const { return platform::resolve_colour(c); }
+
+}  // namespace quillo::canvas

@@ -1,0 +1,17 @@
+#include "document/settings.h"
+
+#include "platform/gbk.h"
+
+namespace quillo::document {
+
+Settings::Settings()
+    : snake_body(platform::utf8_to_gbk(
+          "欢迎使用QUILLO 贪吃蛇游戏，想使用自己喜欢的话作为蛇的身体，请在此写下来吧！")) {}
+
+Settings shipped_settings() {
+    Settings s;
+    s.pen_font_color = 0x000000;
+    return s;
+}
+
+}  // namespace quillo::document

@@ -1,0 +1,66 @@
+#pragma once
+// A main window under the offscreen platform, driven by the scripted UI services.
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+#include "canvas/qt/quillo.h"
+#include "platform/scripted_ui.h"
+
+namespace quillo::testing {
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("quillo_wt_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override {
+        form.reset();
+        std::filesystem::remove_all(dir);
+    }
+
+    std::filesystem::path write_file(const std::string& name, const std::string& bytes) {
+        const auto path = dir / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    // Starts the main window, optionally on a document, with a panel of the given size.
+    void start(std::optional<std::string> document = std::nullopt, int width = 800,
+               int height = 480) {
+        canvas::AppContext context;
+        context.program_dir = dir;
+        context.ui = &ui;
+        context.command_line_file = std::move(document);
+        context.script_mode = true;
+        form = std::make_unique<canvas::TForm1>(context);
+        form->resize(width, height);
+        form->show();
+        settle();
+    }
+
+    void settle() {
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    }
+
+    void click(const char* name) {
+        ASSERT_TRUE(form->commands.click(name)) << name << " is disabled or unknown";
+        settle();
+    }
+
+    std::string row(int layer, int r) const { return form->canvas.layers.row(layer, r); }
+
+    std::filesystem::path dir;
+    platform::ScriptedUi ui;
+    std::unique_ptr<canvas::TForm1> form;
+};
+
+}  // namespace quillo::testing
