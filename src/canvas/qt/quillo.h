@@ -127,6 +127,17 @@ public:
     void Image1MouseMove(int x, int y);
     void Timer3Timer();
 
+    // ---- drawing tools (src/tools/qt/tform1_tools.cpp) ----
+    void build_tool_widgets();  // parameter boxes on tb_option, pen row events
+    void wire_tool_events();    // mouse events of Image1
+    // ---- end of drawing tools ----
+
+    // ---- colours and selection (src/document/qt/tform1_colours.cpp, src/tools/qt/tform1_selection.cpp) ----
+    // ---- end of colours and selection ----
+
+    // ---- files and settings (src/document/qt/tform1_files.cpp) ----
+    // ---- end of files and settings ----
+
 signals:
     void splash_should_close();
 

@@ -122,6 +122,8 @@ void TForm1::build_widgets() {
     Edit1->setFixedWidth(40);
     commands.tool_bar("tb_option")->addWidget(Edit1);
 
+    build_tool_widgets();
+
     Timer3 = new QTimer(this);
     Timer3->setObjectName("Timer3");
     Timer3->setInterval(3000);
@@ -148,6 +150,7 @@ void TForm1::build_widgets() {
     connect(pen_txt, &QLineEdit::textChanged, this,
             [this](const QString& t) { pen_text = platform::to_gbk(t); });
     connect(Timer3, &QTimer::timeout, this, [this] { Timer3Timer(); });
+    wire_tool_events();
 }
 
 void TForm1::FormCreate() {
