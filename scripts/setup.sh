@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev
-  unifont
+  unifont fonts-unifont
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth
 )
