@@ -84,12 +84,18 @@ void TForm1::build_widgets() {
     Label6->setObjectName("Label6");
     Label6->setGeometry(0, 2, 18, 20);
     Label6->setToolTip(q("橡皮"));
+    // The pen row is drawn in the cell face: 8 pixels a byte, so a slot is 3 bytes, 24 pixels.
+    QFont cell_face(q("Unifont"));
+    cell_face.setPixelSize(16);
+    cell_face.setStyleHint(QFont::TypeWriter);
     Label1 = new QLabel(CoolBar3);
     Label1->setObjectName("Label1");
+    Label1->setFont(cell_face);
     Label1->setGeometry(20, 2, 4000, 20);
     pen_txt = new QLineEdit(CoolBar3);
     pen_txt->setObjectName("pen_txt");
     pen_txt->setFixedSize(24, 20);
+    pen_txt->setFont(cell_face);
     column->addWidget(CoolBar3);
 
     CoolBar1 = new QWidget(central);
@@ -107,10 +113,7 @@ void TForm1::build_widgets() {
     source_memo = new QPlainTextEdit(blackboard);
     source_memo->setObjectName("source_memo");
     source_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont memo_font(q("Unifont"));
-    memo_font.setPixelSize(16);
-    memo_font.setStyleHint(QFont::TypeWriter);
-    source_memo->setFont(memo_font);
+    source_memo->setFont(cell_face);
     column->addWidget(blackboard, 1);
 
     StatusBar1 = new StatusBar(central);
