@@ -1,5 +1,6 @@
 #pragma once
 // The pen row: a row of pen characters, one slot every 3 bytes. Slot k begins at byte 3k - 2.
+// Slot 0 is the eraser.
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,36 @@ std::string load_slot(std::string_view row, int k, bool double_byte);
 // The row with the pen box stored into slot k: a box starting with a byte below 129 is stored
 // as that byte and two spaces; otherwise the whole box and one space.
 std::string store_slot(std::string_view row, int k, std::string_view box);
+
+// The box as every key, pen-row click and eraser leave it: a lone byte in double-byte mode
+// gains a space; an empty box takes the selected slot's character.
+std::string complete_pen_box(std::string box, std::string_view row, int slot, bool double_byte);
+
+// The pen put back when a press finds the box empty: the selected slot's character, or spaces
+// where that gives nothing usable.
+std::string refill_pen(std::string_view row, int slot, bool double_byte);
+
+// Slot under x pixels of the pen row.
+int hovered_slot_at(int x);
+// Left edge of the pen box over a slot; the eraser has its own place.
+int pen_box_left(int slot);
+// The last slot the arrow keys reach in a main window this wide.
+int last_slot_for_width(int window_width);
+
+struct PenRow {
+    std::string row;  // pen_single or pen_double
+    int slot = 1;     // selected slot, 0 = eraser
+    std::string box;  // text of the pen box
+};
+
+// Right arrow: the box moves one slot on, keeping what it held in the slot it leaves.
+// False when it stays (the slot is held at last_slot).
+bool pen_row_right(PenRow& p, int last_slot, bool double_byte);
+// Left arrow: the box moves one slot back; slot 0 makes it the eraser. False at slot 0.
+bool pen_row_left(PenRow& p, bool double_byte);
+// A click on the pen row: the box is kept in its slot and the hovered slot is picked.
+void pen_row_pick(PenRow& p, int hovered, bool double_byte);
+// The eraser: the box is kept in its slot and the pen becomes two spaces.
+void pen_row_eraser(PenRow& p, bool double_byte);
 
 }  // namespace quillo::tools
