@@ -21,6 +21,8 @@ struct Settings {
     // [pen]
     std::string pen_single = "1  2  3  4  5  6  7  8  9  0  1  2  3  4  5  6  7  8  9  0";
     std::string pen_double = "11 22 33 44 55 66 77 88 99 00 1  2  3  4  5  6  7  8  9  0";
+    std::string pen_sing_bakup = pen_single;  // copies of the pen rows, written back at exit
+    std::string pen_doub_bakup = pen_double;
     int pen_st = 1;
     // [file]
     bool bake_up = false;

@@ -1,0 +1,202 @@
+#include "document/settings_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "document/text_file.h"
+#include "platform/gbk.h"
+
+namespace quillo::document {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Keys in the order they appear in the file.
+std::vector<std::string> keys_of(const IniFile& ini) {
+    std::vector<std::string> keys;
+    for (const auto& line : ini.lines()) {
+        const auto eq = line.find('=');
+        if (!line.empty() && line[0] == '[') keys.push_back(line);
+        if (eq != std::string::npos) keys.push_back(line.substr(0, eq));
+    }
+    return keys;
+}
+
+TEST(SettingsFile, MissingKeysAndNonNumbersGiveTheDefaults) {
+    const IniFile ini = IniFile::from_bytes(
+        "[display]\ndecide_form_mode=2\nform_mode=1\ndraw_back_color=blue\n"
+        "pen_font_color=255\n[select]\nw2=" +
+        std::string(300, 'x') + "\n[game]\ndifficult=40000\n");
+    const Settings s = read_settings(ini);
+    const Settings d;
+    EXPECT_EQ(s.decide_form_mode, 2);
+    EXPECT_FALSE(s.form_mode);  // read only when decide_form_mode is 3
+    EXPECT_TRUE(start_in_text_view(s));
+    EXPECT_EQ(s.draw_back_color, static_cast<std::int32_t>(0x8000000F));
+    EXPECT_EQ(s.pen_font_color, 255);
+    EXPECT_EQ(s.w[1].size(), kMaxPickerTextBytes);
+    EXPECT_EQ(s.difficult, 40000);
+    EXPECT_EQ(s.pen_single, d.pen_single);
+    EXPECT_EQ(s.pen_sing_bakup, d.pen_single);
+    EXPECT_EQ(s.snake_body,
+              platform::utf8_to_gbk(
+                  "欢迎使用QUILLO 贪吃蛇游戏，想使用自己喜欢的话作为蛇的身体，请在此写下来吧！"));
+    EXPECT_EQ(s.name[0], "Tarnel");
+    EXPECT_EQ(s.sourcefile[0], "add.ht_");
+    EXPECT_TRUE(s.save_ini);
+
+    Settings three;
+    three.decide_form_mode = 3;
+    three.form_mode = false;
+    EXPECT_FALSE(start_in_text_view(three));
+    three.form_mode = true;
+    EXPECT_TRUE(start_in_text_view(three));
+    EXPECT_TRUE(start_in_text_view(
+        read_settings(IniFile::from_bytes("[display]\ndecide_form_mode=3\nform_mode=1\n"))));
+}
+
+TEST(SettingsFile, WriteOrderAndTheKeysThatAreNeverWritten) {
+    Settings s;
+    s.name[0] = "changed";
+    IniFile ini;
+    write_settings(s, exit_values_from(s), ini);
+    const std::vector<std::string> expected = {"[display]",
+                                               "decide_form_mode",
+                                               "form_mode",
+                                               "color_mode",
+                                               "draw_back_color",
+                                               "draw_font_color",
+                                               "pen_back_color",
+                                               "pen_font_color",
+                                               "txt_back_color",
+                                               "txt_font_color",
+                                               "chinese",
+                                               "[pen]",
+                                               "pen_single",
+                                               "pen_double",
+                                               "pen_sing_bakup",
+                                               "pen_doub_bakup",
+                                               "pen_st",
+                                               "[file]",
+                                               "bake_up",
+                                               "save_ini",
+                                               "ascii_check",
+                                               "blank_out",
+                                               "[game]",
+                                               "snake_body",
+                                               "difficult",
+                                               "snake_speed",
+                                               "body_mood",
+                                               "[select]",
+                                               "no1",
+                                               "w1",
+                                               "no2",
+                                               "w2",
+                                               "no3",
+                                               "w3",
+                                               "no4",
+                                               "w4",
+                                               "no5",
+                                               "w5",
+                                               "no6",
+                                               "w6",
+                                               "[htm_file]",
+                                               "foodstop",
+                                               "[upload_web]",
+                                               "other_editer",
+                                               "[picture]",
+                                               "Gray_Pen1",
+                                               "Gray_Pen2",
+                                               "Gray_Pen3",
+                                               "Gray_Pen_kind"};
+    EXPECT_EQ(keys_of(ini), expected);
+}
+
+TEST(SettingsFile, ExitValuesTakeThePlaceOfTheOnesRead) {
+    Settings s;
+    ExitValues v = exit_values_from(s);
+    v.canvas_text_colour = 0x112233;  // written as draw_font_color
+    v.font_label_colour = 0x0000FF;   // the chosen text colour: pen_font_color
+    v.colour_at_start = false;
+    v.text_view = true;
+    s.color_mode = true;  // multicolour now, but the options box was not checked
+    IniFile ini;
+    write_settings(s, v, ini);
+    EXPECT_EQ(ini.read_int("display", "draw_font_color", 0), 0x112233);
+    EXPECT_EQ(ini.read_int("display", "pen_font_color", 0), 0x0000FF);
+    EXPECT_FALSE(ini.read_bool("display", "color_mode", true));
+    EXPECT_TRUE(ini.read_bool("display", "form_mode", false));
+    // The next start takes the chosen text colour as the canvas text colour.
+    EXPECT_EQ(read_settings(ini).pen_font_color, 0x0000FF);
+}
+
+TEST(SettingsFile, RoundTripThroughAFileKeepsEveryValueAndForeignLines) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("quillo_settings_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path path = dir / kSettingsFileName;
+
+    Settings s;
+    EXPECT_FALSE(write_settings_file(path, s, exit_values_from(s)));  // missing: loss message
+    EXPECT_FALSE(fs::exists(path));
+
+    IniFile fresh;
+    write_every_setting(shipped_settings(), fresh);
+    fresh.write_string("mine", "keep", "this");
+    fresh.save(path);
+
+    s.pen_single = " \xA1\xF6 \xA1\xF6";  // first slot blank
+    s.pen_sing_bakup = s.pen_single;
+    s.pen_st = 7;
+    s.blank_out = true;
+    s.w[5] = "\xB0\xA1 ";
+    s.gray_pen[2] = "@%#*+=-:. ";
+    s.gray_pen_kind = 3;
+    s.draw_back_color = static_cast<std::int32_t>(0x8000000F);
+    ExitValues v = exit_values_from(s);
+    v.canvas_back_colour = 0x00FFFF;
+    ASSERT_TRUE(write_settings_file(path, s, v));
+
+    const Settings back = read_settings_file(path);
+    EXPECT_EQ(back.pen_single, s.pen_single);
+    EXPECT_EQ(back.pen_st, 7);
+    EXPECT_TRUE(back.blank_out);
+    EXPECT_EQ(back.w[5], s.w[5]);
+    EXPECT_EQ(back.gray_pen[2], s.gray_pen[2]);
+    EXPECT_EQ(back.gray_pen_kind, 3);
+    EXPECT_EQ(back.draw_back_color, 0x00FFFF);
+    EXPECT_EQ(IniFile::load(path).read_string("mine", "keep", ""), "this");
+    fs::remove_all(dir);
+}
+
+TEST(SettingsFile, ShippedFileHoldsEveryKeyWithReadableText) {
+    const IniFile shipped = IniFile::load(fs::path(QUILLO_TEST_DATA) / ".." / ".." / "src" /
+                                          "resources" / "program_dir" / kSettingsFileName);
+    IniFile every;
+    write_every_setting(Settings{}, every);
+    for (const auto& key : keys_of(every)) {
+        if (key[0] == '[') continue;
+        bool found = false;
+        for (const char* section :
+             {"display", "pen", "file", "game", "select", "upload_web", "htm_file", "picture"})
+            found = found || shipped.find(section, key).has_value();
+        EXPECT_TRUE(found) << key;
+    }
+    const Settings s = read_settings(shipped);
+    EXPECT_NE(s.pen_font_color, s.draw_back_color);
+    const std::string bytes = read_file_bytes(fs::path(QUILLO_TEST_DATA) / ".." / ".." / "src" /
+                                              "resources" / "program_dir" / kSettingsFileName);
+    std::size_t lf = 0, crlf = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') ++lf;
+        if (bytes[i] == '\n' && i > 0 && bytes[i - 1] == '\r') ++crlf;
+    }
+    EXPECT_GT(lf, 60u);
+    EXPECT_EQ(lf, crlf);  // CR LF line ends only
+}
+
+}  // namespace
+}  // namespace quillo::document
