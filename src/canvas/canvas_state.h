@@ -46,6 +46,8 @@ struct CanvasState {
     bool blank_out = false;  // trailing-space trim when rows go back to the document
     std::array<RowOrigin, kMaxRows + 1> origin{};
     bool loaded = false;        // a window has been loaded since the document was set
+    int loaded_height = 0;      // canvas height and scroll position of that load: the rows
+    int loaded_scroll = 0;      // belong to those lines even if the canvas was resized since
     int loaded_line_count = 0;  // document length at the last load: trailing blank lines that
                                 // store window added beyond it are taken away again
 };

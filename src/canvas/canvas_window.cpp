@@ -35,16 +35,22 @@ void load_window(CanvasState& c, const document::Document& doc, int p) {
     pad_layer(c, kCommitted, c.width);
     for (int r = 1; r <= c.height; ++r) c.origin[r].loaded = c.layers.row(kCommitted, r);
     c.loaded_line_count = doc.line_count();
+    c.loaded_height = c.height;
+    c.loaded_scroll = p;
     c.loaded = true;
 }
 
 void store_window(CanvasState& c, document::Document& doc, int p) {
     // Before the first load the layers hold nothing of this document.
     if (!c.loaded) return;
-    const int needed = larger_of(c.height, p);
+    // A resize in normal mode changes the height without reloading the layers: rows still go
+    // back to the lines they came from, never to their neighbours.
+    const int height = c.loaded_height;
+    if (p != c.loaded_scroll || c.height != height) p = c.loaded_scroll;
+    const int needed = larger_of(height, p);
     while (doc.line_count() < needed) doc.lines.emplace_back(" ");
-    for (int r = c.height; r >= 1; --r) {
-        const int index = p - c.height + r - 1;
+    for (int r = height; r >= 1; --r) {
+        const int index = p - height + r - 1;
         if (index < 0) continue;
         const auto& row = c.layers.row(kCommitted, r);
         const auto& origin = c.origin[r];

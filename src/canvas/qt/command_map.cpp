@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -74,10 +75,17 @@ void CommandMap::build(TForm1* form, QMenuBar* menu_bar) {
                                     e.kind == EntryKind::item ? Sender::Kind::menu_item
                                                               : Sender::Kind::tool_button};
                 const Handler handler = e.handler;
-                QObject::connect(a, &QAction::triggered, form, [form, handler, sender, a](bool) {
+                const bool own_mark = (e.flags & kCheckable) != 0;
+                QObject::connect(a, &QAction::triggered, form,
+                                 [form, handler, sender, a, own_mark](bool now) {
+                    // A menu item's check mark is its handler's to set (the toggles flip it
+                    // themselves), so the flip Qt made on the way in is taken back.
+                    if (own_mark) {
+                        const QSignalBlocker block(a);
+                        a->setChecked(!now);
+                    }
                     // A speed button goes down when clicked; its handler decides the group.
                     if (handler) form->run_command([&] { (form->*handler)(sender); });
-                    (void)a;
                 });
                 if (menus_.contains(parent)) {
                     menus_.value(parent)->addAction(a);
