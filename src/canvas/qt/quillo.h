@@ -130,6 +130,33 @@ public:
     // ---- drawing tools (src/tools/qt/tform1_tools.cpp) ----
     void build_tool_widgets();  // parameter boxes on tb_option, pen row events
     void wire_tool_events();    // mouse events of Image1
+
+    double aspect_ratio = 2.0;  // horizontal stretch of circles
+    int hovered_slot = -1;      // pen-row slot under the mouse; -1 until hovered
+    bool text_gun = false;      // the text gun has taken over the pen row
+    struct ToolState;           // drag cells and cursor of the tool driver
+    std::shared_ptr<ToolState> tool_state;
+    QLabel* inword = nullptr;
+    QLineEdit* in_txt = nullptr;       // number of random points
+    QWidget* in_txt2 = nullptr;        // the aspect-ratio combo box (a QComboBox)
+    QAction* in_txt_action = nullptr;  // their places on tb_option
+    QAction* in_txt2_action = nullptr;
+
+    void sbClick(const Sender& sender);
+    void Image1MouseDown(int x, int y);
+    void image1_move_tools(int x, int y);  // coordinate display, then the per-cell dispatch
+    void Image1MouseUp(int x, int y);
+    void FormClick();
+    bool pen_txtKeyDown(int key, int modifiers);  // true when the key is used up
+    void pen_txtKeyPress();
+    void pen_txtClick();
+    void Label1MouseMove(int x);
+    void Label1MouseDown();
+    void Label1Click();
+    void Label6Click();
+    void in_txt2Change();
+    void show_parameter_box(int mode, const std::string& caption);
+    void complete_pen_box();
     // ---- end of drawing tools ----
 
     // ---- colours and selection (src/document/qt/tform1_colours.cpp, src/tools/qt/tform1_selection.cpp) ----

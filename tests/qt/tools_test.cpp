@@ -1,0 +1,182 @@
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include "canvas/qt/canvas_widgets.h"
+#include "canvas/row_text.h"
+#include "platform/qt/gbk_qt.h"
+#include "window_fixture.h"
+
+namespace quillo::testing {
+
+namespace {
+
+class ToolsTest : public WindowTest {
+  protected:
+    void start_single_byte() {
+        start();
+        form->canvas.double_byte = false;
+        form->apply_byte_mode();
+        form->pen_txt->setText("#");
+        settle();
+    }
+
+    QPointF centre_of(int x, int y) const {
+        const int pitch = form->double_byte() ? 16 : 8;
+        return QPointF((x - 1) * pitch + pitch / 2, (y - 1) * 16 + 8);
+    }
+
+    void mouse(QEvent::Type type, int x, int y) {
+        const QPointF at = centre_of(x, y);
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent ev(type, at, form->Image1->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(form->Image1, &ev);
+    }
+
+    // Press on one cell, move through the others, release on the last.
+    void drag(std::initializer_list<std::pair<int, int>> cells) {
+        const auto first = *cells.begin();
+        mouse(QEvent::MouseMove, first.first, first.second);
+        mouse(QEvent::MouseButtonPress, first.first, first.second);
+        for (const auto& [x, y] : cells) mouse(QEvent::MouseMove, x, y);
+        const auto last = *(cells.end() - 1);
+        mouse(QEvent::MouseButtonRelease, last.first, last.second);
+        settle();
+    }
+
+    void key(QWidget* target, int k, const QString& text = {},
+             Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QKeyEvent ev(QEvent::KeyPress, k, mods, text);
+        QApplication::sendEvent(target, &ev);
+    }
+
+    std::string trimmed(int layer, int r) const {
+        return canvas::trailing_space_trim(row(layer, r));
+    }
+};
+
+TEST_F(ToolsTest, MenuItemAndButtonSelectTheSameTool) {
+    start_single_byte();
+    click("n_line");
+    EXPECT_EQ(form->current_tool, 7);
+    EXPECT_EQ(form->status(3), "画直线");
+    EXPECT_TRUE(form->commands.checked("sb2_line"));
+    click("sb2_certage");
+    EXPECT_EQ(form->current_tool, 6);
+    EXPECT_TRUE(form->commands.checked("sb2_certage"));
+    EXPECT_FALSE(form->commands.checked("sb2_line"));  // at most one down
+    click("sb2_line");
+    EXPECT_EQ(form->current_tool, 7);
+    EXPECT_EQ(form->status(3), "画直线");
+    click("n_arc");  // no button: all up, status unchanged
+    EXPECT_EQ(form->current_tool, 10);
+    EXPECT_FALSE(form->commands.checked("sb2_line"));
+    EXPECT_EQ(form->status(3), "画直线");
+    // The circle tool shows its box with the mode's aspect ratio.
+    click("sb2_circle");
+    EXPECT_EQ(form->inword->text().toStdString(), "宽高比:");
+    EXPECT_EQ(form->aspect_ratio, 2.0);
+    EXPECT_EQ(static_cast<QComboBox*>(form->in_txt2)->currentText(), "2");
+    static_cast<QComboBox*>(form->in_txt2)->setCurrentText("2.5");
+    EXPECT_EQ(form->aspect_ratio, 2.5);
+    form->reset_tool_buttons();
+    EXPECT_FALSE(form->commands.checked("sb2_circle"));
+}
+
+TEST_F(ToolsTest, DrawnFiguresCommitAndUndoTwice) {
+    start_single_byte();
+    click("sb2_line");
+    drag({{2, 2}, {3, 2}, {6, 2}});
+    EXPECT_EQ(trimmed(canvas::kWorking, 2), " #####");
+    EXPECT_EQ(row(canvas::kCommitted, 2), row(canvas::kWorking, 2));
+    click("n_undo");
+    EXPECT_EQ(trimmed(canvas::kWorking, 2), " ");  // all spaces trim to one
+    click("n_undo");
+    EXPECT_EQ(trimmed(canvas::kCommitted, 2), " #####");
+
+    click("sb2_certage");
+    drag({{2, 4}, {4, 6}});
+    EXPECT_EQ(trimmed(canvas::kCommitted, 4), " ###");
+    EXPECT_EQ(trimmed(canvas::kCommitted, 5), " # #");
+    EXPECT_EQ(trimmed(canvas::kCommitted, 6), " ###");
+
+    click("sb2_circle");
+    drag({{20, 10}, {20, 12}});  // r2 = 4, aspect 2: the centre row reaches 20 -/+ 4
+    EXPECT_EQ(row(canvas::kCommitted, 10)[15], '#');
+    EXPECT_EQ(row(canvas::kCommitted, 10)[23], '#');
+    click("n_undo");
+    EXPECT_EQ(trimmed(canvas::kCommitted, 10), " ");
+
+    click("sb2_dot");
+    drag({{30, 3}});
+    EXPECT_EQ(row(canvas::kCommitted, 3)[29], '#');
+
+    // Off the canvas the pointer draws nothing and nothing breaks.
+    click("sb2_line");
+    mouse(QEvent::MouseButtonPress, 1, 8);
+    mouse(QEvent::MouseMove, 400, 8);
+    mouse(QEvent::MouseMove, -50, -90);
+    mouse(QEvent::MouseButtonRelease, -50, -90);
+    for (int r = 1; r <= form->canvas.height; ++r)
+        EXPECT_LE(static_cast<int>(row(canvas::kCommitted, r).size()), form->canvas.width + 1);
+}
+
+TEST_F(ToolsTest, PenBoxTypingAndEmptyPenClick) {
+    start_single_byte();
+    key(form->pen_txt, Qt::Key_X, "x");
+    EXPECT_EQ(form->pen_text, "x");
+    key(form->pen_txt, Qt::Key_Shift);
+    EXPECT_EQ(form->pen_text, "x");
+    // Right arrow keeps x in slot 1 and loads slot 2.
+    key(form->pen_txt, Qt::Key_Right);
+    EXPECT_EQ(form->pen_st, 2);
+    EXPECT_EQ(form->pen_text, "2");
+    EXPECT_EQ(form->pen_single.substr(0, 3), "x  ");
+    EXPECT_EQ(form->pen_txt->x(), 68);
+
+    // Double-byte mode: Shift after one half-width character makes it two bytes.
+    form->canvas.double_byte = true;
+    form->apply_byte_mode();
+    key(form->pen_txt, Qt::Key_A, "a");
+    EXPECT_EQ(form->pen_text, "a");
+    key(form->pen_txt, Qt::Key_Shift);
+    EXPECT_EQ(form->pen_text, "a ");
+
+    // Clicking the canvas with no tool focuses the pen box and gives an empty one a space.
+    form->activateWindow();
+    form->pen_txt->clear();
+    form->current_tool = 0;
+    mouse(QEvent::MouseButtonPress, 3, 3);
+    mouse(QEvent::MouseButtonRelease, 3, 3);
+    settle();
+    EXPECT_EQ(form->pen_text, " ");
+    EXPECT_EQ(QApplication::focusWidget(), form->pen_txt);
+}
+
+TEST_F(ToolsTest, RandomCountIsCheckedAndClamped) {
+    start_single_byte();
+    const std::string before = row(canvas::kCommitted, 1);
+    form->in_txt->setText("abc");
+    click("sb2_ram");
+    ASSERT_FALSE(ui.shown().empty());
+    EXPECT_EQ(ui.shown().back().text, "'abc' is not a valid integer value");
+    EXPECT_EQ(row(canvas::kCommitted, 1), before);
+    EXPECT_EQ(row(canvas::kWorking, 1), before);
+
+    form->in_txt->setText("1000000000");
+    click("sb2_ram");  // at most 20 points per canvas byte: returns promptly
+    int laid = 0;
+    for (int r = 1; r <= form->canvas.height; ++r)
+        for (int x = 0; x < form->canvas.width; ++x) laid += row(canvas::kCommitted, r)[x] == '#';
+    EXPECT_GT(laid, form->canvas.width * form->canvas.height / 2);
+    click("n_undo");
+    EXPECT_EQ(row(canvas::kCommitted, 1), before);
+}
+
+}  // namespace
+
+}  // namespace quillo::testing
