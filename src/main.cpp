@@ -5,11 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "canvas/qt/quillo.h"
 #include "canvas/qt/splash.h"
 #include "platform/qt/qt_ui_services.h"
+#include "script/qt/script_mode.h"
 
 namespace {
 
@@ -29,7 +31,9 @@ std::filesystem::path executable_dir(const char* argv0) {
 }
 
 void usage() {
-    std::fprintf(stderr, "usage: quillo [--program-dir DIR] [DOCUMENT]\n");
+    std::fprintf(stderr,
+                 "usage: quillo [--program-dir DIR] [DOCUMENT]\n"
+                 "       quillo --script FILE [--program-dir DIR] [DOCUMENT]\n");
 }
 
 }  // namespace
@@ -37,10 +41,13 @@ void usage() {
 int main(int argc, char** argv) {
     quillo::canvas::AppContext context;
     context.program_dir = executable_dir(argv[0]);
+    std::optional<std::string> script;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--program-dir" && i + 1 < argc) {
             context.program_dir = std::filesystem::absolute(argv[++i]);
+        } else if (arg == "--script" && i + 1 < argc) {
+            script = argv[++i];
         } else if (arg == "--help" || arg == "-h") {
             usage();
             return 0;
@@ -50,6 +57,16 @@ int main(int argc, char** argv) {
             usage();
             return 2;
         }
+    }
+
+    if (script) {
+        // Nothing is shown: the real windows run on the offscreen platform.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        quillo::script::quiet_qt_messages();
+        QApplication app(argc, argv);
+        QApplication::setApplicationName("Quillo 4.8");
+        return quillo::script::run_script_mode(
+            {*script, context.program_dir, context.command_line_file});
     }
 
     if (!has_display()) {

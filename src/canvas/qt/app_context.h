@@ -1,6 +1,7 @@
 #pragma once
 // What the windows need from the program around them.
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,9 @@ struct AppContext {
     platform::UiServices* ui = nullptr;
     std::optional<std::string> command_line_file;  // as given (UTF-8)
     bool script_mode = false;                      // no splash, nothing shown on screen
+    // Script mode: a dialog the script gave no answer for ended a command. Without it the
+    // exception goes on to the caller.
+    std::function<void(const std::string&)> on_unexpected_dialog;
 };
 
 }  // namespace quillo::canvas

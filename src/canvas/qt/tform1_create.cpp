@@ -26,6 +26,7 @@
 #include "platform/command_runner.h"
 #include "platform/qt/gbk_qt.h"
 #include "platform/random.h"
+#include "platform/scripted_ui.h"
 
 namespace quillo::canvas {
 
@@ -331,7 +332,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::run_command(const std::function<void()>& command) {
-    platform::run_guarded(ui(), command);
+    try {
+        platform::run_guarded(ui(), command);
+    } catch (const platform::UnexpectedDialog& e) {
+        // Must not travel on through Qt's event delivery; the script stops at its current line.
+        if (!context_.on_unexpected_dialog) throw;
+        context_.on_unexpected_dialog(e.what());
+    }
 }
 
 platform::Rgb TForm1::rgb(platform::WinColour c) const { return platform::resolve_colour(c); }
