@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev
   unifont fonts-unifont
   googletest libgtest-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth tidy
 )
 
 missing=()
