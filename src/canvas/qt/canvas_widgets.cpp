@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
+#include <algorithm>
 
 #include "canvas/constants.h"
 
@@ -49,6 +50,51 @@ void CanvasImage::mouseReleaseEvent(QMouseEvent* event) {
     if (on_mouse_up) on_mouse_up(event->position().toPoint().x(), event->position().toPoint().y());
     // The click follows the release, as the platform delivers it.
     if (on_click) on_click();
+}
+
+OverlayImage::OverlayImage(QWidget* parent) : QWidget(parent) {
+    setObjectName("write_in_imag");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setToolTip(QString::fromUtf8("点击右键可弹出功能菜单"));
+    hide();
+}
+
+void OverlayImage::reset(int width, int height) {
+    raster_ = platform::Raster(std::max(width, 1), std::max(height, 1));
+    raster_.fill_rect(0, 0, raster_.width(), raster_.height());
+    resize(width, height);
+    update();
+}
+
+void OverlayImage::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QImage image(reinterpret_cast<const uchar*>(raster_.data()), raster_.width(),
+                       raster_.height(), raster_.bytes_per_line(), QImage::Format_RGB32);
+    const QRect r = event->rect();
+    painter.drawImage(r.topLeft(), image, r);
+}
+
+void OverlayImage::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        if (on_context_menu) on_context_menu(event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() != Qt::LeftButton) return;
+    dragging_ = true;
+    const QPoint p = event->position().toPoint();
+    if (on_drag_over) on_drag_over(p.x(), p.y());
+}
+
+void OverlayImage::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_) return;
+    const QPoint p = event->position().toPoint();
+    if (on_drag_over) on_drag_over(p.x(), p.y());
+}
+
+void OverlayImage::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !dragging_) return;
+    dragging_ = false;
+    if (on_end_drag) on_end_drag();
 }
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {

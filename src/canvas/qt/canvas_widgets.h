@@ -44,6 +44,32 @@ private:
     const platform::Raster& raster_;
 };
 
+// The floating selection `write_in_imag`: an image of its own over the canvas. A press, moves
+// and a release on it are its drag-over and end-drag events; the right button opens its menu.
+class OverlayImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit OverlayImage(QWidget* parent);
+
+    platform::Raster& raster() { return raster_; }
+    // A new image of the given size (brush-coloured until drawn).
+    void reset(int width, int height);
+
+    std::function<void(int x, int y)> on_drag_over;
+    std::function<void()> on_end_drag;
+    std::function<void(const QPoint& global)> on_context_menu;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    platform::Raster raster_{1, 1};
+    bool dragging_ = false;
+};
+
 class StatusBar : public QWidget {
     Q_OBJECT
 public:

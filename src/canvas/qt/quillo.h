@@ -8,11 +8,15 @@
 #include "canvas/display.h"
 #include "canvas/qt/app_context.h"
 #include "canvas/qt/command_map.h"
+#include "document/colour_layer.h"
 #include "document/document.h"
 #include "document/settings.h"
 #include "platform/colours.h"
 #include "platform/raster.h"
+#include "tools/selection.h"
 
+class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -25,6 +29,7 @@ namespace quillo::canvas {
 
 class Blackboard;
 class CanvasImage;
+class OverlayImage;
 class StatusBar;
 
 class TForm1 : public QMainWindow {
@@ -50,7 +55,6 @@ public:
     bool activated = false;
     bool quick_exit = false;
     bool snake_running = false;
-    bool new_selection = true;
     std::string file_name;   // current document path (UTF-8); empty for a new document
 
     // ---- widgets under their component names ----
@@ -160,6 +164,33 @@ public:
     // ---- end of drawing tools ----
 
     // ---- colours and selection (src/document/qt/tform1_colours.cpp, src/tools/qt/tform1_selection.cpp) ----
+    document::ColourState colours;
+    tools::SelectionState selection;
+    OverlayImage* write_in_imag = nullptr;  // the floating selection
+    QFrame* Btop = nullptr;                 // frame bevels: rubber band and frame of the block
+    QFrame* Bbottom = nullptr;
+    QFrame* Bleft = nullptr;
+    QFrame* Bright = nullptr;
+    QMenu* Pop_1 = nullptr;
+    bool image1_auto_drag = false;  // tools 3 and 4: press, move, release are a drag
+    bool image1_dragging = false;
+
+    void build_colour_widgets();
+    void n_colorClick(const Sender& sender);
+    void sb_font_colorClick(const Sender& sender);
+    void Lb_font_colorClick(const Sender& sender);
+    void apply_colour_scheme(platform::WinColour text, platform::WinColour back);
+    void brush_one_cell(int column, int row);
+    ColourPass colour_pass() const;
+    DisplayColours display_colours() const;
+
+    void Image1DragOver(int x, int y);
+    void Image1EndDrag();
+    void write_in_imagDragOver(int x, int y);
+    void write_in_imagEndDrag();
+    void show_floating_selection();  // overlay and frame over the selection rectangle
+    bool place_floating_selection();  // places a floating block; true when it did (committed)
+    void hide_selection_frame();
     // ---- end of colours and selection ----
 
     // ---- files and settings (src/document/qt/tform1_files.cpp) ----
@@ -186,6 +217,7 @@ private:
     bool memo_dirty_ = false;
     bool memo_loading_ = false;
     bool setting_scroll_ = false;
+    bool dragged_ = false;  // the last release ended a drag: no click follows
     int applied_byte_mode_ = -1;  // -1: none applied yet
     int status_mouse_x_ = 0;
 };

@@ -16,16 +16,19 @@ namespace quillo::canvas {
 
 void TForm1::repaint_rows(int n, bool force) {
     if (n <= 0) return;
-    DisplayColours colours{rgb(canvas_text_colour), rgb(canvas_back_colour)};
-    if (force || colour_brush_mode == 0) {
-        const Damage damage = display.repaint(image, canvas, n, force, colours);
-        if (!damage.empty()) Image1->update_rows(damage.first_row, damage.last_row);
-    }
+    const Damage damage =
+        display.repaint(image, canvas, n, force, display_colours(), colour_pass());
+    if (!damage.empty()) Image1->update_rows(damage.first_row, damage.last_row);
 }
 
 void TForm1::init_image1() {
-    new_selection = true;
-    // Floating selections and pending text entry end here once they exist.
+    selection.new_selection = true;
+    image1_auto_drag = false;
+    if (write_in_imag->isVisible() || Btop->isVisible()) {
+        place_floating_selection();
+        repaint_all(true);
+    }
+    // Pending text entry ends here once typing on the canvas exists.
 }
 
 void TForm1::enter_canvas(bool reload) {

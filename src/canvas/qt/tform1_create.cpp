@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QFrame>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -128,6 +129,27 @@ void TForm1::build_widgets() {
 
     build_tool_widgets();
 
+    // The floating selection, its frame and its menu.
+    write_in_imag = new OverlayImage(blackboard);
+    write_in_imag->setCursor(program_cursor(CursorId::drag));
+    for (QFrame** f : {&Btop, &Bbottom, &Bleft, &Bright}) {
+        *f = new QFrame(blackboard);
+        (*f)->setFrameShape(QFrame::Box);
+        (*f)->setStyleSheet("background-color: #404040; border: none;");
+        (*f)->hide();
+    }
+    Btop->setObjectName("Btop");
+    Bbottom->setObjectName("Bbottom");
+    Bleft->setObjectName("Bleft");
+    Bright->setObjectName("Bright");
+    Pop_1 = commands.menu("Pop_1");
+    write_in_imag->on_drag_over = [this](int x, int y) {
+        run_command([=, this] { write_in_imagDragOver(x, y); });
+    };
+    write_in_imag->on_end_drag = [this] { run_command([this] { write_in_imagEndDrag(); }); };
+    write_in_imag->on_context_menu = [this](const QPoint& p) { Pop_1->popup(p); };
+    build_colour_widgets();
+
     Timer3 = new QTimer(this);
     Timer3->setObjectName("Timer3");
     Timer3->setInterval(3000);
@@ -184,7 +206,10 @@ void TForm1::FormCreate() {
         commands.set_enabled("m3", false);
         commands.set_enabled("m4", false);
     }
-    if (multicolour()) commands.tool_bar("TB_color")->setVisible(true);
+    apply_colour_scheme(canvas_text_colour, canvas_back_colour);
+    // The colour bar belongs to multicolour mode.
+    commands.tool_bar("TB_color")->setVisible(multicolour());
+    commands.set_enabled("m7", multicolour());
 
     const int sbw = ScrollBar1->sizeHint().width();
     const auto size = startup_canvas_size(blackboard->width(), blackboard->height(), sbw);

@@ -82,7 +82,12 @@ void TForm1::apply_byte_mode() {
     set_label1(pad_to_width(twin ? pen_double : pen_single, twin ? 2 * canvas.width : canvas.width));
     pen_txt->setText(platform::to_qstring(tools::load_slot(label1_text, pen_st, twin)));
     if (applied_byte_mode_ != static_cast<int>(twin)) {
-        // The colour layer follows the cell width here once it exists.
+        if (applied_byte_mode_ >= 0) {
+            document::convert_for_mode_change(colours.layer, canvas.height, canvas.width, twin);
+            applied_byte_mode_ = static_cast<int>(twin);
+            repaint_all(multicolour());
+            return;
+        }
         applied_byte_mode_ = static_cast<int>(twin);
     }
     repaint_all(false);

@@ -22,7 +22,7 @@ void TForm1::StatusBar1Click() {
             if (!commands.checked("word_wrap")) n_viewClick(Sender{"StatusBar1", 0});
             break;
         case StatusClick::colour_mode:
-            // The multicolour switch arrives with the colour layer.
+            if (commands.effectively_enabled("m3")) n_colorClick(Sender{"StatusBar1", 0});
             break;
         case StatusClick::none:
             break;

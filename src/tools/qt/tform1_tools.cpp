@@ -153,14 +153,47 @@ void TForm1::build_tool_widgets() {
 }
 
 void TForm1::wire_tool_events() {
+    // With automatic dragging (move and copy tools) a press, its moves and the release are the
+    // drag-over and end-drag events of the canvas instead of its mouse events.
     Image1->on_mouse_down = [this](int x, int y) {
-        run_command([=, this] { Image1MouseDown(x, y); });
+        run_command([=, this] {
+            if (image1_auto_drag) {
+                image1_dragging = true;
+                Image1DragOver(x, y);
+            } else {
+                Image1MouseDown(x, y);
+            }
+        });
     };
     Image1->on_mouse_move = [this](int x, int y) {
-        run_command([=, this] { image1_move_tools(x, y); });
+        run_command([=, this] {
+            if (image1_dragging) {
+                Image1MouseMove(x, y);
+                Image1DragOver(x, y);
+            } else {
+                image1_move_tools(x, y);
+            }
+        });
     };
-    Image1->on_mouse_up = [this](int x, int y) { run_command([=, this] { Image1MouseUp(x, y); }); };
-    Image1->on_click = [this] { run_command([this] { FormClick(); }); };
+    Image1->on_mouse_up = [this](int x, int y) {
+        run_command([=, this] {
+            if (image1_dragging) {
+                image1_dragging = false;
+                dragged_ = true;
+                Image1EndDrag();
+            } else {
+                Image1MouseUp(x, y);
+            }
+        });
+    };
+    Image1->on_click = [this] {
+        // A drag ends without a click.
+        if (dragged_) {
+            dragged_ = false;
+            return;
+        }
+        run_command([this] { FormClick(); });
+    };
 }
 
 // ---- tool selection ----
@@ -202,6 +235,8 @@ void TForm1::sbClick(const Sender& sender) {
     switch (current_tool) {
         case 3:
         case 4:
+            image1_auto_drag = true;
+            selection.move = current_tool == 3;
             setCursor(program_cursor(CursorId::move_copy));
             Image1->setCursor(program_cursor(CursorId::move_copy));
             tool_state->move_cursor = true;
@@ -235,7 +270,9 @@ void TForm1::sbClick(const Sender& sender) {
 void TForm1::Image1MouseDown(int x, int y) {
     // The cell under a press counts even when no move came before it.
     tool_state->drag.mouse = tools::cell_at(x, y, canvas.double_byte);
-    tools::tool_press(tool_state->drag, current_tool, colour_brush_mode, press_flag);
+    // Each press starts a new colour undo list.
+    if (tools::tool_press(tool_state->drag, current_tool, colour_brush_mode, press_flag))
+        colours.undo.clear();
 }
 
 void TForm1::image1_move_tools(int x, int y) {
@@ -258,7 +295,12 @@ void TForm1::image1_move_tools(int x, int y) {
     tools::ToolEnv env{canvas, doc, platform::app_random(), pen_text, aspect_ratio, count};
     const auto step =
         tools::dispatch_cell(state.drag, current_tool, press_flag, colour_brush_mode, env);
-    if (step == tools::CellStep::routine || step == tools::CellStep::stamp) repaint_all(false);
+    if (step == tools::CellStep::routine && colour_brush_mode >= document::kBrushText &&
+        colour_brush_mode <= document::kBrushRestore)
+        brush_one_cell(state.drag.end.x, state.drag.end.y);
+    if ((step == tools::CellStep::routine || step == tools::CellStep::stamp) &&
+        !write_in_imag->isVisible() && colour_brush_mode == 0)
+        repaint_all(false);
 }
 
 void TForm1::Image1MouseUp(int, int) {
