@@ -2,6 +2,7 @@
 // TForm1: the main window. It owns the document state for the whole run; its handlers are
 // spread over tform1_*.cpp files by feature and call the cores for the real work.
 #include <QMainWindow>
+#include <filesystem>
 #include <string>
 
 #include "canvas/canvas_state.h"
@@ -194,7 +195,11 @@ public:
     // ---- end of colours and selection ----
 
     // ---- files and settings (src/document/qt/tform1_files.cpp) ----
+    std::filesystem::path temp_dir;  // generated files (pages, views); empty: none writable
     // ---- end of files and settings ----
+
+    // ---- HTML export (src/output/qt/tform1_html.cpp) ----
+    // ---- end of HTML export ----
 
 signals:
     void splash_should_close();
