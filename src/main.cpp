@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--program-dir" && i + 1 < argc) {
             context.program_dir = std::filesystem::absolute(argv[++i]);
+            context.program_dir_forced = true;
         } else if (arg == "--script" && i + 1 < argc) {
             script = argv[++i];
         } else if (arg == "--help" || arg == "-h") {

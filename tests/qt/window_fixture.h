@@ -21,6 +21,8 @@ protected:
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
+        // The program directory holds the shipped settings, as an installed program's does.
+        std::filesystem::copy_file(QUILLO_SHIPPED_INI, dir / "quillo.ini");
     }
     void TearDown() override {
         form.reset();

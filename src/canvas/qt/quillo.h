@@ -11,6 +11,7 @@
 #include "canvas/qt/command_map.h"
 #include "document/colour_layer.h"
 #include "document/document.h"
+#include "document/text_file.h"
 #include "document/settings.h"
 #include "platform/colours.h"
 #include "platform/raster.h"
@@ -196,9 +197,38 @@ public:
 
     // ---- files and settings (src/document/qt/tform1_files.cpp) ----
     std::filesystem::path temp_dir;  // generated files (pages, views); empty: none writable
+    std::filesystem::path settings_path;  // the settings file read at start (may not exist)
+    document::SavedLines saved_lines;     // the document as last loaded or saved
+    document::ColourGrid saved_colours;   // its colours then
+    bool colour_start_box = false;        // CBox_color_start of the options dialog
+
+    void n_newClick(const Sender& sender);
+    void n_openClick(const Sender& sender);  // also n_ansi: the ANSI import
+    void n_quitsaveClick(const Sender& sender);
+    void n_saveClick(const Sender& sender);
+    bool ask_to_save();                      // false: the user cancelled
+    bool document_changed();
+    void remember_saved_state();
+    std::string current_file_name() const;  // panel 5: "新文件.txt" for a new document
+    void read_settings_at_start();
+    void write_settings_at_exit();
+
+private:
+    void write_document(const std::filesystem::path& path, bool backup);
+    void read_document_file(const std::filesystem::path& path);
+    bool read_colour_file_into_layer(const std::filesystem::path& path);
+    void import_ansi_file(const std::filesystem::path& path);
+
+public:
     // ---- end of files and settings ----
 
     // ---- HTML export (src/output/qt/tform1_html.cpp) ----
+    std::string work_title;    // GBK; asked again at every export with this as the default
+    bool cb_htm_show = true;   // open the page in the browser (the options dialog's box)
+
+    void n_htmlClick(const Sender& sender);      // the whole work, or the floating selection
+    void n_html_out2Click(const Sender& sender);  // the document in <pre>, no colours
+    std::filesystem::path html_temp_dir();        // temp_dir, found on first use if still empty
     // ---- end of HTML export ----
 
 signals:

@@ -22,6 +22,9 @@
 #include "canvas/qt/cursors.h"
 #include "canvas/qt/quillo.h"
 #include "canvas/row_text.h"
+#include "document/colour_file.h"
+#include "document/file_names.h"
+#include "document/program_paths.h"
 #include "document/text_file.h"
 #include "platform/errors.h"
 #include "platform/command_runner.h"
@@ -182,14 +185,16 @@ void TForm1::build_widgets() {
 void TForm1::FormCreate() {
     platform::app_random().randomize();
 
-    // Settings (until the settings file is read, the shipped values).
-    settings = document::shipped_settings();
+    temp_dir = document::temp_dir_from_environment(context_.program_dir);
+    read_settings_at_start();
     commands.set_checked("n_view", settings.decide_form_mode == 3   ? settings.form_mode
                                    : settings.decide_form_mode == 1 ? false
                                                                     : true);
     commands.set_checked("n_color", settings.color_mode);
     canvas_back_colour = settings.draw_back_color;
     canvas_text_colour = settings.pen_font_color;
+    colours.chosen_back = settings.pen_back_color;
+    colour_start_box = settings.color_mode;
     commands.set_checked("usechinese1", settings.chinese);
     canvas.double_byte = settings.chinese;
     pen_single = settings.pen_single;
@@ -235,6 +240,7 @@ void TForm1::FormCreate() {
     } else {
         open_command_line_file();
     }
+    remember_saved_state();
 
     const auto range = scroll_range_for(canvas, doc);
     setting_scroll_ = true;
@@ -256,28 +262,34 @@ void TForm1::open_command_line_file() {
     const std::string& arg = *context_.command_line_file;
     std::error_code ec;
     const std::filesystem::path path = std::filesystem::u8path(arg);
+    new_document();
     if (!std::filesystem::exists(path, ec)) {
-        new_document();
         ui().message("找不到指定的文本文件:" + arg, "提示讯息", platform::Icon::warning);
         return;
     }
-    if (ends_with(arg, ".txt") || ends_with(arg, ".TXT")) {
-        new_document();
-        run_command([&] {
-            replace_document(document::read_text_lines(path));
-            file_name = arg;
-            set_status(5, arg);
-        });
-        return;
+    switch (document::command_line_kind(arg)) {
+        case document::FileKind::text:
+            run_command([&] {
+                read_document_file(path);
+                file_name = arg;
+                set_status(5, arg);
+                if (!read_colour_file_into_layer(document::colour_file_name(path)))
+                    colours.layer.clear_flags();
+            });
+            break;
+        case document::FileKind::colour:
+            run_command([&] { read_colour_file_into_layer(path); });
+            break;
+        case document::FileKind::none:
+            break;
     }
-    // Colour files arrive with the colour layer; other extensions load nothing.
-    new_document();
 }
 
 void TForm1::new_document() {
     file_name.clear();
     set_status(5, "新文件.txt");
     replace_document({" "});
+    colours.layer.clear_flags();
 }
 
 void TForm1::replace_document(std::vector<std::string> lines) {
@@ -340,16 +352,15 @@ void TForm1::Timer3Timer() {
 
 bool TForm1::FormCloseQuery() {
     if (quick_exit) return true;
+    if (!ask_to_save()) return false;
+    if (settings.save_ini) write_settings_at_exit();
     return true;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // A failed save keeps the program open: nothing is lost.
     bool allow = false;
-    try {
-        allow = FormCloseQuery();
-    } catch (const platform::PlatformError& e) {
-        ui().message(e.what(), platform::kApplicationTitle, platform::Icon::error);
-    }
+    run_command([&] { allow = FormCloseQuery(); });
     if (allow)
         event->accept();
     else
