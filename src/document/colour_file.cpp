@@ -146,7 +146,8 @@ ColourFileResult read_colour_file_bytes(std::string_view bytes, ColourGrid& grid
     // than the lines there are; only cells inside the layer are touched.
     const long long last_row = result.rows, last_cell = result.cells;
     const int layer_cells = static_cast<int>(std::min<long long>(last_cell, kColourCells));
-    for (long long r = 1; r <= last_row; ++r) {
+    // With no cells a row has no records: a huge R alone must not spin through empty rows.
+    for (long long r = 1; r <= last_row && last_cell > 0; ++r) {
         for (long long c = 1; c <= last_cell; ++c) {
             if (in.at_end()) {
                 // Lines past the end read as empty, and an empty line is an uncoloured record.
