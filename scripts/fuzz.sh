@@ -15,6 +15,10 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 build=build-fuzz
+if ! command -v clang++-14 >/dev/null || ! ls /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
+  echo "fuzz.sh needs clang-14 and libclang-rt-14-dev (apt-get install clang-14 libclang-rt-14-dev)" >&2
+  exit 2
+fi
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DQUILLO_FUZZ=ON -DBUILD_TESTING=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target "${targets[@]/#/fuzz_}"
