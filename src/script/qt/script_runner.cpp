@@ -707,8 +707,33 @@ void ScriptRunner::expect_focus(const Command& c) {
     if (have != text(c, 0)) fail("the focus is on " + (have.empty() ? "an unnamed control" : have));
 }
 
-void ScriptRunner::expect_colour(const Command&) {
-    fail("the colour layer is not built yet");
+void ScriptRunner::expect_colour(const Command& c) {
+    const int column = integer(c, 0);
+    const int row = integer(c, 1);
+    if (!document::ColourGrid::contains(row, column))
+        fail("cell (" + std::to_string(column) + ", " + std::to_string(row) +
+             ") lies outside the colour layer");
+    const std::int64_t text_flag = number(c, 2);
+    const std::int64_t back_flag = number(c, 4);
+    if ((text_flag != 0 && text_flag != 1) || (back_flag != 0 && back_flag != 1))
+        fail("a colour flag is 0 or 1");
+    // Colours are Windows values, so 0x8000000F and -2147483633 name the same colour.
+    const auto text_colour = *parse_int32(c.args[3].text);
+    const auto back_colour = *parse_int32(c.args[5].text);
+    const document::ColourCell& have = form_.colours.layer.cell(row, column);
+    auto shown = [](bool flag, platform::WinColour colour) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "0x%06X", static_cast<unsigned>(colour));
+        return std::string(flag ? "1 " : "0 ") + buf;
+    };
+    // A colour whose flag is clear is never shown, so only a set flag compares its colour.
+    const bool text_ok =
+        have.text_set == (text_flag == 1) && (!have.text_set || have.text == text_colour);
+    const bool back_ok =
+        have.back_set == (back_flag == 1) && (!have.back_set || have.back == back_colour);
+    if (!text_ok || !back_ok)
+        fail("cell (" + std::to_string(column) + ", " + std::to_string(row) + ") has text " +
+             shown(have.text_set, have.text) + ", background " + shown(have.back_set, have.back));
 }
 
 void ScriptRunner::expect_file(const Command& c) {
