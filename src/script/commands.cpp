@@ -46,6 +46,7 @@ const std::vector<CommandSpec>& command_specs() {
         {"expect-colour", "iiiiii", "expect-colour C R TEXTFLAG TEXTCOLOUR BACKFLAG BACKCOLOUR"},
         {"expect-file", "tt", "expect-file PATH \"text\""},
         {"expect-no-file", "t", "expect-no-file PATH"},
+        {"expect-opened", "t", "expect-opened \"PATH\""},
         {"expect-clipboard", "t", "expect-clipboard \"text\""},
         {"expect-scroll", "i", "expect-scroll N"},
         {"expect-canvas-size", "ii", "expect-canvas-size COLUMNS ROWS"},

@@ -57,8 +57,8 @@ void TForm1::n_htmlClick(const Sender& sender) {
         table_width = of_selection ? output::selection_table_width(write_in_imag->width())
                                    : output::drawing_table_width(blackboard->width());
     } else {
-        table_width = output::document_table_width(document_for_reading().lines, double_byte(),
-                                                   canvas.width);
+        table_width =
+            output::document_table_width(document_for_reading().lines, double_byte(), canvas.width);
     }
 
     const std::filesystem::path page_path =
@@ -71,7 +71,8 @@ void TForm1::n_htmlClick(const Sender& sender) {
         if (!of_selection) {
             // The whole canvas is lifted as a copy, so nothing under it is cut.
             selection.move = false;
-            selection.rect = {1, 1, output::drawing_export_right(blackboard->width(), double_byte()),
+            selection.rect = {1, 1,
+                              output::drawing_export_right(blackboard->width(), double_byte()),
                               canvas.height};
             tools::lift(selection.rect, false, canvas, colours, multicolour());
         }

@@ -191,6 +191,23 @@ std::optional<std::string> read_file(const std::filesystem::path& path) {
 
 enum MouseKind { kPress, kMove, kRelease };
 
+// Compared as the file system resolves them, so a relative program directory still matches.
+std::filesystem::path comparable(const std::filesystem::path& p) {
+    std::error_code ec;
+    const auto c = std::filesystem::weakly_canonical(p, ec);
+    return ec ? p.lexically_normal() : c;
+}
+
+// The last file or address handed to the default program.
+void expect_opened(const platform::ScriptedUi& ui, const Command& c,
+                   const std::filesystem::path& want) {
+    if (ui.opened().empty()) fail("nothing was opened, expected " + want.string());
+    const std::string& last = ui.opened().back();
+    if (last == c.args[0].text) return;  // an address, not a file
+    if (comparable(std::filesystem::u8path(last)) != comparable(want))
+        fail("the last file opened is " + last + ", expected " + want.string());
+}
+
 }  // namespace
 
 // ---- clipboard ----
@@ -312,6 +329,10 @@ const std::vector<std::pair<const char*, ScriptRunner::Method>>& ScriptRunner::m
 
 void ScriptRunner::run(const Command& c) {
     if (queue_answer(ui_, c, program_dir_)) return;
+    if (c.name == "expect-opened") {
+        expect_opened(ui_, c, resolve(text(c, 0)));
+        return;
+    }
     for (const auto& [name, method] : methods()) {
         if (c.name == name) {
             (this->*method)(c);
