@@ -162,7 +162,11 @@ void TForm1::pop_finishClick(const Sender&) {
 }
 
 void TForm1::n_howClick(const Sender&) {
-    const auto help = context_.program_dir / "quillo.chm";
+    // A compiled help file is a Windows format; where none stands beside the program the same
+    // help is shipped as a page the browser shows.
+    std::error_code ec;
+    auto help = context_.program_dir / "quillo.chm";
+    if (!std::filesystem::exists(help, ec)) help = context_.program_dir / "quillo_help.htm";
     ui().open_with_default_program(help.string());
 }
 
