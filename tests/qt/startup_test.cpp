@@ -1,3 +1,6 @@
+#include <QLineEdit>
+#include <QMouseEvent>
+
 #include "canvas/qt/canvas_widgets.h"
 #include "canvas/row_text.h"
 #include "window_fixture.h"
@@ -19,6 +22,21 @@ TEST_F(WindowTest, StartsInDrawingModeWithTheDocumentOnTheCanvas) {
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 8; ++x) ink |= form->image.pixel(x, y) == 0x000000;
     EXPECT_TRUE(ink);
+}
+
+}  // namespace quillo::testing
+
+namespace quillo::testing {
+
+TEST_F(WindowTest, Edit1ShowsTheCanvasWidthWhenClicked) {
+    start();
+    QLineEdit* edit = form->Edit1;
+    edit->clear();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), edit->mapToGlobal(QPointF(3, 3)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &press);
+    EXPECT_EQ(edit->text().toInt(), form->canvas.width);
+    EXPECT_GT(form->canvas.width, 0);
 }
 
 }  // namespace quillo::testing

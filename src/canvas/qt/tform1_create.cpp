@@ -20,6 +20,7 @@
 #include "canvas/canvas_window.h"
 #include "canvas/qt/canvas_widgets.h"
 #include "canvas/qt/cursors.h"
+#include "canvas/qt/event_hook.h"
 #include "canvas/qt/quillo.h"
 #include "canvas/row_text.h"
 #include "document/colour_file.h"
@@ -129,6 +130,11 @@ void TForm1::build_widgets() {
     Edit1->setObjectName("Edit1");
     Edit1->setFixedWidth(40);
     commands.tool_bar("tb_option")->addWidget(Edit1);
+    // A click shows the canvas width; a key pressed in the window shows its code.
+    hook(Edit1, this, [this](QEvent* e) {
+        if (e->type() == QEvent::MouseButtonPress) Edit1->setText(QString::number(canvas.width));
+        return false;
+    });
 
     build_tool_widgets();
 

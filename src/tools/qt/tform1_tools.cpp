@@ -12,6 +12,7 @@
 
 #include "canvas/canvas_window.h"
 #include "canvas/qt/canvas_widgets.h"
+#include "canvas/qt/event_hook.h"
 #include "canvas/qt/cursors.h"
 #include "canvas/qt/quillo.h"
 #include "canvas/row_text.h"
@@ -32,23 +33,6 @@ namespace {
 
 QString q(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-// Forwards the events of a widget to a handler of the main window.
-class EventHook : public QObject {
-  public:
-    EventHook(QObject* parent, std::function<bool(QEvent*)> handler)
-        : QObject(parent), handler_(std::move(handler)) {}
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override { return handler_(event); }
-
-  private:
-    std::function<bool(QEvent*)> handler_;
-};
-
-void hook(QWidget* widget, QObject* owner, std::function<bool(QEvent*)> handler) {
-    widget->installEventFilter(new EventHook(owner, std::move(handler)));
 }
 
 // Keys that leave the pen box as it is instead of starting a new pen.
