@@ -173,8 +173,8 @@ TEST(SettingsFile, RoundTripThroughAFileKeepsEveryValueAndForeignLines) {
 }
 
 TEST(SettingsFile, ShippedFileHoldsEveryKeyWithReadableText) {
-    const IniFile shipped = IniFile::load(fs::path(QUILLO_TEST_DATA) / ".." / ".." / "src" /
-                                          "resources" / "program_dir" / kSettingsFileName);
+    const IniFile shipped = IniFile::load(fs::path(QUILLO_SOURCE_DIR) / "src" / "resources" /
+                                          "program_dir" / kSettingsFileName);
     IniFile every;
     write_every_setting(Settings{}, every);
     for (const auto& key : keys_of(every)) {
@@ -187,8 +187,8 @@ TEST(SettingsFile, ShippedFileHoldsEveryKeyWithReadableText) {
     }
     const Settings s = read_settings(shipped);
     EXPECT_NE(s.pen_font_color, s.draw_back_color);
-    const std::string bytes = read_file_bytes(fs::path(QUILLO_TEST_DATA) / ".." / ".." / "src" /
-                                              "resources" / "program_dir" / kSettingsFileName);
+    const std::string bytes = read_file_bytes(fs::path(QUILLO_SOURCE_DIR) / "src" / "resources" /
+                                              "program_dir" / kSettingsFileName);
     std::size_t lf = 0, crlf = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] == '\n') ++lf;
