@@ -7,8 +7,12 @@
 
 namespace quillo::canvas {
 
-int clamp_height(int rows) { return std::clamp(rows, 1, kMaxRows); }
-int clamp_width(int bytes) { return std::clamp(bytes, 1, kMaxRowBytes); }
+int clamp_height(int rows) {
+    return std::clamp(rows, 1, kMaxRows);
+}
+int clamp_width(int bytes) {
+    return std::clamp(bytes, 1, kMaxRowBytes);
+}
 
 CanvasSize startup_canvas_size(int panel_width, int panel_height, int scroll_bar_width) {
     return {clamp_height(round_half_even(panel_height / 16.0 + 3)),

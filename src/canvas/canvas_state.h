@@ -17,7 +17,7 @@ struct RowOrigin {
 };
 
 class RowLayers {
-public:
+  public:
     // Rows are 1-based; layers 1..5. Out-of-range rows read as empty and ignore writes.
     std::string& row(int layer, int r) {
         if (layer < 1 || layer > kLayerCount || r < 1 || r > kMaxRows) {
@@ -32,16 +32,16 @@ public:
         return rows_[layer][r];
     }
 
-private:
+  private:
     std::array<std::array<std::string, kMaxRows + 1>, kLayerCount + 1> rows_{};
     std::string scratch_;
 };
 
 struct CanvasState {
     RowLayers layers;
-    int width = 80;        // bytes per row
-    int height = 25;       // rows in use, 1..80
-    int scroll = 25;       // document line shown in the bottom row (1-based)
+    int width = 80;   // bytes per row
+    int height = 25;  // rows in use, 1..80
+    int scroll = 25;  // document line shown in the bottom row (1-based)
     bool double_byte = false;
     bool blank_out = false;  // trailing-space trim when rows go back to the document
     std::array<RowOrigin, kMaxRows + 1> origin{};

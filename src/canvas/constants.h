@@ -2,8 +2,8 @@
 
 namespace quillo::canvas {
 
-inline constexpr int kMaxRows = 80;        // rows a row layer holds
-inline constexpr int kMaxRowBytes = 255;   // bytes a row holds
+inline constexpr int kMaxRows = 80;       // rows a row layer holds
+inline constexpr int kMaxRowBytes = 255;  // bytes a row holds
 inline constexpr int kLayerCount = 5;
 
 // Row layers, always referred to by number.

@@ -37,7 +37,9 @@ std::string trailing_space_trim(std::string_view s) {
     return std::string(s.substr(0, last + 1));
 }
 
-int round_half_even(double v) { return static_cast<int>(std::nearbyint(v)); }
+int round_half_even(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
 std::string cut_to_row(std::string s) {
     if (s.size() > static_cast<std::size_t>(kMaxRowBytes)) s.resize(kMaxRowBytes);

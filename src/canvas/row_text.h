@@ -5,11 +5,17 @@
 
 namespace quillo::canvas {
 
-inline int larger_of(int a, int b) { return a >= b ? a : b; }
-inline int smaller_of(int a, int b) { return a <= b ? a : b; }
+inline int larger_of(int a, int b) {
+    return a >= b ? a : b;
+}
+inline int smaller_of(int a, int b) {
+    return a <= b ? a : b;
+}
 
 // (position - origin) div pitch + 1 with truncating division, as the mouse mapping uses it.
-inline int pixel_to_cell(int position, int origin, int pitch) { return (position - origin) / pitch + 1; }
+inline int pixel_to_cell(int position, int origin, int pitch) {
+    return (position - origin) / pitch + 1;
+}
 
 // A string shorter than n gains spaces until it is n + 1 bytes long; longer ones are unchanged.
 std::string pad_to_width(std::string s, int n);

@@ -15,8 +15,8 @@ int status_panel_at(int x) {
 
 const char* status_hint_at(int x) {
     static constexpr std::array<const char*, kStatusPanelCount> hints{
-        "单/双字节模式", "普通/绘图界面切换", "单色/多色切换",
-        "正在进行的操作", "坐标显示",       "当前文件及路径名"};
+        "单/双字节模式",  "普通/绘图界面切换", "单色/多色切换",
+        "正在进行的操作", "坐标显示",          "当前文件及路径名"};
     return hints[static_cast<std::size_t>(status_panel_at(x))];
 }
 

@@ -8,17 +8,17 @@
 namespace quillo::platform {
 
 class PlatformError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;  // what() is the UTF-8 text shown to the user
 };
 
 class ConversionError : public PlatformError {
-public:
+  public:
     using PlatformError::PlatformError;
 };
 
 class FileError : public PlatformError {
-public:
+  public:
     using PlatformError::PlatformError;
 };
 
@@ -26,7 +26,8 @@ public:
 // sign, "$" hexadecimal). Throws ConversionError "'%s' is not a valid integer value".
 int str_to_int(std::string_view text);
 
-// Real number as StrToFloat reads it. Throws ConversionError "'%s' is not a valid floating point value".
+// Real number as StrToFloat reads it. Throws ConversionError "'%s' is not a valid floating point
+// value".
 double str_to_float(std::string_view text);
 
 }  // namespace quillo::platform

@@ -10,7 +10,7 @@ namespace quillo::platform {
 using Rgb = std::uint32_t;  // 0x00RRGGBB
 
 class Raster {
-public:
+  public:
     Raster(int width, int height);
 
     int width() const { return width_; }
@@ -35,7 +35,7 @@ public:
     const std::uint32_t* data() const { return pixels_.data(); }
     int bytes_per_line() const { return width_ * 4; }
 
-private:
+  private:
     int width_;
     int height_;
     Rgb brush_ = 0xFFFFFF;

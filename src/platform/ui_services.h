@@ -18,9 +18,9 @@ struct FileDialogRequest {
     std::string title;
     std::string filter;
     int filter_index = 1;
-    std::string file_name;     // initial file name (may hold a folder)
+    std::string file_name;  // initial file name (may hold a folder)
     std::string initial_dir;
-    std::string default_ext;   // without the dot
+    std::string default_ext;  // without the dot
     bool overwrite_prompt = false;
 };
 
@@ -30,7 +30,7 @@ struct FileDialogResult {
 };
 
 class UiServices {
-public:
+  public:
     virtual ~UiServices() = default;
 
     // Information box; returns when the user closed it.
@@ -56,7 +56,8 @@ public:
     virtual bool open_with_default_program(const std::string& path_or_url) = 0;
 
     // Starts a program with an argument list, never through a shell. False when it failed.
-    virtual bool start_program(const std::string& program, const std::vector<std::string>& args) = 0;
+    virtual bool start_program(const std::string& program,
+                               const std::vector<std::string>& args) = 0;
 
     virtual std::string clipboard_text() = 0;
     virtual void set_clipboard_text(const std::string& text) = 0;

@@ -1,10 +1,11 @@
 #pragma once
 // A main window under the offscreen platform, driven by the scripted UI services.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -14,7 +15,7 @@
 namespace quillo::testing {
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
               ("quillo_wt_" + std::to_string(::getpid()) + "_" +

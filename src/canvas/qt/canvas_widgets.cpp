@@ -36,7 +36,8 @@ void CanvasImage::paintEvent(QPaintEvent* event) {
 }
 
 void CanvasImage::mouseMoveEvent(QMouseEvent* event) {
-    if (on_mouse_move) on_mouse_move(event->position().toPoint().x(), event->position().toPoint().y());
+    if (on_mouse_move)
+        on_mouse_move(event->position().toPoint().x(), event->position().toPoint().y());
 }
 
 void CanvasImage::mousePressEvent(QMouseEvent* event) {
@@ -103,7 +104,9 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-QSize StatusBar::sizeHint() const { return {600, fontMetrics().height() + 8}; }
+QSize StatusBar::sizeHint() const {
+    return {600, fontMetrics().height() + 8};
+}
 
 void StatusBar::set_panel_text(int panel, const QString& text) {
     if (panel < 0 || panel >= kStatusPanelCount) return;

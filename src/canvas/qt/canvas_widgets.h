@@ -13,17 +13,17 @@ namespace quillo::canvas {
 
 class Blackboard : public QWidget {
     Q_OBJECT
-public:
+  public:
     using QWidget::QWidget;
     std::function<void()> on_resize;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 
 class CanvasImage : public QWidget {
     Q_OBJECT
-public:
+  public:
     CanvasImage(const platform::Raster& raster, QWidget* parent);
 
     // Refreshes the pixels of rows first..last (1-based) on screen.
@@ -34,13 +34,13 @@ public:
     std::function<void(int x, int y)> on_mouse_up;
     std::function<void()> on_click;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     const platform::Raster& raster_;
 };
 
@@ -48,7 +48,7 @@ private:
 // and a release on it are its drag-over and end-drag events; the right button opens its menu.
 class OverlayImage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit OverlayImage(QWidget* parent);
 
     platform::Raster& raster() { return raster_; }
@@ -59,20 +59,20 @@ public:
     std::function<void()> on_end_drag;
     std::function<void(const QPoint& global)> on_context_menu;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     platform::Raster raster_{1, 1};
     bool dragging_ = false;
 };
 
 class StatusBar : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit StatusBar(QWidget* parent);
 
     void set_panel_text(int panel, const QString& text);
@@ -81,13 +81,13 @@ public:
     std::function<void(int x)> on_mouse_move;
     std::function<void()> on_click;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     QSize sizeHint() const override;
 
-private:
+  private:
     std::array<QString, kStatusPanelCount> texts_;
 };
 

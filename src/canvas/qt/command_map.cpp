@@ -13,10 +13,14 @@
 namespace quillo::canvas {
 
 namespace {
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+QString q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 }  // namespace
 
-const CommandEntry* CommandMap::entry(const QString& name) const { return entries_.value(name); }
+const CommandEntry* CommandMap::entry(const QString& name) const {
+    return entries_.value(name);
+}
 
 void CommandMap::build(TForm1* form, QMenuBar* menu_bar) {
     form_ = form;
@@ -24,10 +28,10 @@ void CommandMap::build(TForm1* form, QMenuBar* menu_bar) {
         const QString name = q(e.name);
         const QString parent = q(e.parent);
         entries_.insert(name, &e);
-        own_enabled_.insert(name, (e.flags & kDisabled) == 0 &&
-                                      (e.handler != nullptr || (e.flags & kInert) ||
-                                       e.kind == EntryKind::menu || e.kind == EntryKind::popup ||
-                                       e.kind == EntryKind::tool_bar));
+        own_enabled_.insert(
+            name, (e.flags & kDisabled) == 0 &&
+                      (e.handler != nullptr || (e.flags & kInert) || e.kind == EntryKind::menu ||
+                       e.kind == EntryKind::popup || e.kind == EntryKind::tool_bar));
         if (!parent.isEmpty()) children_[parent].append(name);
 
         switch (e.kind) {
@@ -78,15 +82,18 @@ void CommandMap::build(TForm1* form, QMenuBar* menu_bar) {
                 const bool own_mark = (e.flags & kCheckable) != 0;
                 QObject::connect(a, &QAction::triggered, form,
                                  [form, handler, sender, a, own_mark](bool now) {
-                    // A menu item's check mark is its handler's to set (the toggles flip it
-                    // themselves), so the flip Qt made on the way in is taken back.
-                    if (own_mark) {
-                        const QSignalBlocker block(a);
-                        a->setChecked(!now);
-                    }
-                    // A speed button goes down when clicked; its handler decides the group.
-                    if (handler) form->run_command([&] { (form->*handler)(sender); });
-                });
+                                     // A menu item's check mark is its handler's to set (the
+                                     // toggles flip it themselves), so the flip Qt made on the way
+                                     // in is taken back.
+                                     if (own_mark) {
+                                         const QSignalBlocker block(a);
+                                         a->setChecked(!now);
+                                     }
+                                     // A speed button goes down when clicked; its handler decides
+                                     // the group.
+                                     if (handler)
+                                         form->run_command([&] { (form->*handler)(sender); });
+                                 });
                 if (menus_.contains(parent)) {
                     menus_.value(parent)->addAction(a);
                 } else if (auto* bar = tool_bars_.value(parent)) {
@@ -104,7 +111,9 @@ void CommandMap::build(TForm1* form, QMenuBar* menu_bar) {
     for (auto it = entries_.cbegin(); it != entries_.cend(); ++it) refresh(it.key());
 }
 
-bool CommandMap::enabled(const QString& name) const { return own_enabled_.value(name, false); }
+bool CommandMap::enabled(const QString& name) const {
+    return own_enabled_.value(name, false);
+}
 
 bool CommandMap::effectively_enabled(const QString& name) const {
     const CommandEntry* e = entries_.value(name);

@@ -35,9 +35,9 @@ enum class EntryKind { menu, item, tool_bar, button, popup };
 enum EntryFlags : unsigned {
     kCheckable = 1u << 0,
     kChecked = 1u << 1,
-    kDisabled = 1u << 2,  // disabled at start
-    kToolGroup = 1u << 3, // one of the drawing speed buttons (at most one down)
-    kInert = 1u << 4,     // has no handler on purpose: choosing it does nothing
+    kDisabled = 1u << 2,   // disabled at start
+    kToolGroup = 1u << 3,  // one of the drawing speed buttons (at most one down)
+    kInert = 1u << 4,      // has no handler on purpose: choosing it does nothing
 };
 
 struct CommandEntry {
@@ -47,16 +47,16 @@ struct CommandEntry {
     const char* caption;  // menu caption, or the hint of a tool button (UTF-8)
     const char* shortcut;
     int tag;
-    Handler handler;      // nullptr: not built yet (stands disabled) or opens a submenu
+    Handler handler;  // nullptr: not built yet (stands disabled) or opens a submenu
     unsigned flags;
-    const char* face;     // short text shown on a tool button
+    const char* face;  // short text shown on a tool button
 };
 
 // The table of every command of the main window.
 const std::vector<CommandEntry>& command_table();
 
 class CommandMap {
-public:
+  public:
     // Builds menus into the menu bar, the tool bars and the context menus of the window.
     void build(TForm1* form, QMenuBar* menu_bar);
 
@@ -78,7 +78,7 @@ public:
     // Runs the command as a click does. False when it is disabled or has no handler.
     bool click(const QString& name);
 
-private:
+  private:
     void refresh(const QString& name);
 
     TForm1* form_ = nullptr;

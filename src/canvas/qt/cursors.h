@@ -5,11 +5,11 @@
 namespace quillo::canvas {
 
 enum class CursorId {
-    pen,       // "SS": the canvas cursor
-    no_entry,  // "VV"
-    drag,      // "AA"
-    move_copy, // "HH": shown by the move and copy tools
-    no_drop,   // "KK"
+    pen,        // "SS": the canvas cursor
+    no_entry,   // "VV"
+    drag,       // "AA"
+    move_copy,  // "HH": shown by the move and copy tools
+    no_drop,    // "KK"
 };
 
 QCursor program_cursor(CursorId id);

@@ -9,14 +9,14 @@
 namespace quillo::canvas {
 
 class EventHook : public QObject {
-public:
+  public:
     EventHook(QObject* parent, std::function<bool(QEvent*)> handler)
         : QObject(parent), handler_(std::move(handler)) {}
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override { return handler_(event); }
 
-private:
+  private:
     std::function<bool(QEvent*)> handler_;
 };
 

@@ -11,8 +11,8 @@
 #include "canvas/qt/command_map.h"
 #include "document/colour_layer.h"
 #include "document/document.h"
-#include "document/text_file.h"
 #include "document/settings.h"
+#include "document/text_file.h"
 #include "platform/colours.h"
 #include "platform/raster.h"
 #include "tools/selection.h"
@@ -36,7 +36,7 @@ class StatusBar;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(const AppContext& context, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -48,16 +48,16 @@ public:
     platform::WinColour canvas_back_colour = platform::kClBtnFace;
     std::string pen_single;
     std::string pen_double;
-    int pen_st = 1;          // selected pen slot (0 = eraser)
-    std::string pen_text;    // copy of pen_txt, GBK
-    std::string label1_text; // the pen row Label1 shows, GBK
-    int current_tool = 0;    // 0 = none
+    int pen_st = 1;           // selected pen slot (0 = eraser)
+    std::string pen_text;     // copy of pen_txt, GBK
+    std::string label1_text;  // the pen row Label1 shows, GBK
+    int current_tool = 0;     // 0 = none
     bool press_flag = false;
     int colour_brush_mode = 0;
     bool activated = false;
     bool quick_exit = false;
     bool snake_running = false;
-    std::string file_name;   // current document path (UTF-8); empty for a new document
+    std::string file_name;  // current document path (UTF-8); empty for a new document
 
     // ---- widgets under their component names ----
     QPlainTextEdit* source_memo = nullptr;
@@ -70,7 +70,7 @@ public:
     QWidget* CoolBar1 = nullptr;  // game gauges
     QLabel* Label1 = nullptr;     // pen row
     QLineEdit* pen_txt = nullptr;
-    QLabel* Label6 = nullptr;     // eraser
+    QLabel* Label6 = nullptr;  // eraser
     QLineEdit* Edit1 = nullptr;
     QTimer* Timer3 = nullptr;
     QMenu* Pop2 = nullptr;
@@ -80,9 +80,9 @@ public:
     Display display;
 
     // ---- modes ----
-    bool normal_mode() const;    // n_view checked
+    bool normal_mode() const;  // n_view checked
     bool double_byte() const { return canvas.double_byte; }
-    bool multicolour() const;    // n_color checked
+    bool multicolour() const;  // n_color checked
 
     // ---- canvas routines shared by every command ----
     void repaint_rows(int n, bool force);
@@ -165,7 +165,8 @@ public:
     void complete_pen_box();
     // ---- end of drawing tools ----
 
-    // ---- colours and selection (src/document/qt/tform1_colours.cpp, src/tools/qt/tform1_selection.cpp) ----
+    // ---- colours and selection (src/document/qt/tform1_colours.cpp,
+    // src/tools/qt/tform1_selection.cpp) ----
     document::ColourState colours;
     tools::SelectionState selection;
     OverlayImage* write_in_imag = nullptr;  // the floating selection
@@ -190,13 +191,13 @@ public:
     void Image1EndDrag();
     void write_in_imagDragOver(int x, int y);
     void write_in_imagEndDrag();
-    void show_floating_selection();  // overlay and frame over the selection rectangle
+    void show_floating_selection();   // overlay and frame over the selection rectangle
     bool place_floating_selection();  // places a floating block; true when it did (committed)
     void hide_selection_frame();
     // ---- end of colours and selection ----
 
     // ---- files and settings (src/document/qt/tform1_files.cpp) ----
-    std::filesystem::path temp_dir;  // generated files (pages, views); empty: none writable
+    std::filesystem::path temp_dir;       // generated files (pages, views); empty: none writable
     std::filesystem::path settings_path;  // the settings file read at start (may not exist)
     document::SavedLines saved_lines;     // the document as last loaded or saved
     document::ColourGrid saved_colours;   // its colours then
@@ -206,40 +207,40 @@ public:
     void n_openClick(const Sender& sender);  // also n_ansi: the ANSI import
     void n_quitsaveClick(const Sender& sender);
     void n_saveClick(const Sender& sender);
-    bool ask_to_save();                      // false: the user cancelled
+    bool ask_to_save();  // false: the user cancelled
     bool document_changed();
     void remember_saved_state();
     std::string current_file_name() const;  // panel 5: "新文件.txt" for a new document
     void read_settings_at_start();
     void write_settings_at_exit();
 
-private:
+  private:
     void write_document(const std::filesystem::path& path, bool backup);
     void read_document_file(const std::filesystem::path& path);
     bool read_colour_file_into_layer(const std::filesystem::path& path);
     void import_ansi_file(const std::filesystem::path& path);
 
-public:
+  public:
     // ---- end of files and settings ----
 
     // ---- HTML export (src/output/qt/tform1_html.cpp) ----
-    std::string work_title;    // GBK; asked again at every export with this as the default
-    bool cb_htm_show = true;   // open the page in the browser (the options dialog's box)
+    std::string work_title;   // GBK; asked again at every export with this as the default
+    bool cb_htm_show = true;  // open the page in the browser (the options dialog's box)
 
-    void n_htmlClick(const Sender& sender);      // the whole work, or the floating selection
+    void n_htmlClick(const Sender& sender);       // the whole work, or the floating selection
     void n_html_out2Click(const Sender& sender);  // the document in <pre>, no colours
     std::filesystem::path html_temp_dir();        // temp_dir, found on first use if still empty
     // ---- end of HTML export ----
 
-signals:
+  signals:
     void splash_should_close();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void build_widgets();
     void open_command_line_file();
@@ -252,7 +253,7 @@ private:
     bool memo_dirty_ = false;
     bool memo_loading_ = false;
     bool setting_scroll_ = false;
-    bool dragged_ = false;  // the last release ended a drag: no click follows
+    bool dragged_ = false;        // the last release ended a drag: no click follows
     int applied_byte_mode_ = -1;  // -1: none applied yet
     int status_mouse_x_ = 0;
 };

@@ -6,10 +6,10 @@ namespace quillo::canvas {
 
 class TForm2 : public QWidget {
     Q_OBJECT
-public:
+  public:
     TForm2();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -1,6 +1,7 @@
 // Creation, activation and closing of the main window.
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,7 +13,6 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QFrame>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -27,8 +27,8 @@
 #include "document/file_names.h"
 #include "document/program_paths.h"
 #include "document/text_file.h"
-#include "platform/errors.h"
 #include "platform/command_runner.h"
+#include "platform/errors.h"
 #include "platform/qt/gbk_qt.h"
 #include "platform/random.h"
 #include "platform/scripted_ui.h"
@@ -36,7 +36,9 @@
 namespace quillo::canvas {
 
 namespace {
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+QString q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 bool ends_with(const std::string& s, const char* suffix) {
     const std::string_view x(suffix);
@@ -177,7 +179,9 @@ void TForm1::build_widgets() {
     connect(source_memo, &QPlainTextEdit::textChanged, this, [this] {
         if (!memo_loading_) memo_dirty_ = true;
     });
-    Image1->on_mouse_move = [this](int x, int y) { run_command([=, this] { Image1MouseMove(x, y); }); };
+    Image1->on_mouse_move = [this](int x, int y) {
+        run_command([=, this] { Image1MouseMove(x, y); });
+    };
     connect(Image1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { Pop2->popup(Image1->mapToGlobal(p)); });
     StatusBar1->on_mouse_move = [this](int x) { StatusBar1MouseMove(x); };
@@ -383,6 +387,8 @@ void TForm1::run_command(const std::function<void()>& command) {
     }
 }
 
-platform::Rgb TForm1::rgb(platform::WinColour c) const { return platform::resolve_colour(c); }
+platform::Rgb TForm1::rgb(platform::WinColour c) const {
+    return platform::resolve_colour(c);
+}
 
 }  // namespace quillo::canvas

@@ -16,8 +16,12 @@
 
 namespace quillo::canvas {
 
-bool TForm1::normal_mode() const { return commands.checked("n_view"); }
-bool TForm1::multicolour() const { return commands.checked("n_color"); }
+bool TForm1::normal_mode() const {
+    return commands.checked("n_view");
+}
+bool TForm1::multicolour() const {
+    return commands.checked("n_color");
+}
 
 void TForm1::set_label1(const std::string& gbk) {
     label1_text = gbk;
@@ -79,7 +83,8 @@ void TForm1::reset_tool_buttons() {
 void TForm1::apply_byte_mode() {
     const bool twin = canvas.double_byte;
     set_status(0, twin ? "Ch" : "En");
-    set_label1(pad_to_width(twin ? pen_double : pen_single, twin ? 2 * canvas.width : canvas.width));
+    set_label1(
+        pad_to_width(twin ? pen_double : pen_single, twin ? 2 * canvas.width : canvas.width));
     pen_txt->setText(platform::to_qstring(tools::load_slot(label1_text, pen_st, twin)));
     if (applied_byte_mode_ != static_cast<int>(twin)) {
         if (applied_byte_mode_ >= 0) {
@@ -154,7 +159,9 @@ void TForm1::n_commomClick(const Sender&) {
 void TForm1::N12Click(const Sender&) {
     toggle_tool_bar("N12", commands.tool_bar("tb_option"), 155);
 }
-void TForm1::m7Click(const Sender&) { toggle_tool_bar("m7", commands.tool_bar("TB_color"), 171); }
+void TForm1::m7Click(const Sender&) {
+    toggle_tool_bar("m7", commands.tool_bar("TB_color"), 171);
+}
 
 void TForm1::pop_finishClick(const Sender&) {
     init_image1();
@@ -170,7 +177,9 @@ void TForm1::n_howClick(const Sender&) {
     ui().open_with_default_program(help.string());
 }
 
-void TForm1::m2Click(const Sender&) { close(); }
+void TForm1::m2Click(const Sender&) {
+    close();
+}
 
 void TForm1::n_exit_quicklyClick(const Sender&) {
     quick_exit = true;

@@ -9,9 +9,13 @@ void TForm1::set_status(int panel, const std::string& utf8) {
     StatusBar1->set_panel_text(panel, QString::fromStdString(utf8));
 }
 
-std::string TForm1::status(int panel) const { return StatusBar1->panel_text(panel).toStdString(); }
+std::string TForm1::status(int panel) const {
+    return StatusBar1->panel_text(panel).toStdString();
+}
 
-void TForm1::StatusBar1MouseMove(int x) { status_mouse_x_ = x; }
+void TForm1::StatusBar1MouseMove(int x) {
+    status_mouse_x_ = x;
+}
 
 void TForm1::StatusBar1Click() {
     switch (status_click_at(status_mouse_x_)) {

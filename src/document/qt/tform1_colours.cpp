@@ -36,8 +36,8 @@ DisplayColours TForm1::display_colours() const {
 
 void TForm1::build_colour_widgets() {
     // The colour labels are buttons on the bar; they show their colours as labels do.
-    for (const char* name : {"Lb_font_color", "Lb_back_color", "Lb_map_font_color",
-                             "Lb_map_back_color"}) {
+    for (const char* name :
+         {"Lb_font_color", "Lb_back_color", "Lb_map_font_color", "Lb_map_back_color"}) {
         if (auto* b = commands.tool_bar("TB_color")->widgetForAction(commands.action(name)))
             b->setFixedSize(22, 22);
     }

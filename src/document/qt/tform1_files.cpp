@@ -43,10 +43,9 @@ std::string TForm1::current_file_name() const {
 
 void TForm1::read_settings_at_start() {
     const bool forced = context_.program_dir_forced || context_.script_mode;
-    settings_path =
-        document::settings_location_from_environment(context_.program_dir, forced).path;
-    settings = settings_path.empty() ? document::Settings{}
-                                     : document::read_settings_file(settings_path);
+    settings_path = document::settings_location_from_environment(context_.program_dir, forced).path;
+    settings =
+        settings_path.empty() ? document::Settings{} : document::read_settings_file(settings_path);
     activated = false;
 }
 
@@ -69,8 +68,7 @@ void TForm1::write_settings_at_exit() {
     v.back_label_colour = colours.chosen_back;
     v.font_label_colour = colours.chosen_text;
     v.double_byte = canvas.double_byte;
-    if (where.path.empty() || !where.writable ||
-        !document::write_settings_file(where.path, s, v))
+    if (where.path.empty() || !where.writable || !document::write_settings_file(where.path, s, v))
         ui().message(document::kSettingsLostMessage);
 }
 
@@ -90,9 +88,8 @@ bool TForm1::document_changed() {
 
 bool TForm1::ask_to_save() {
     if (!document_changed()) return true;
-    const auto answer =
-        ui().confirm("文件已经改变，是否保存“" + current_file_name() + "”?", "",
-                     platform::Icon::question, true);
+    const auto answer = ui().confirm("文件已经改变，是否保存“" + current_file_name() + "”?", "",
+                                     platform::Icon::question, true);
     if (answer == platform::Answer::cancel) return false;
     if (answer == platform::Answer::no) return true;
     write_document(fs::u8path(current_file_name()), settings.bake_up);
@@ -162,8 +159,8 @@ bool TForm1::read_colour_file_into_layer(const fs::path& path) {
         apply_byte_mode();
         return true;
     };
-    const auto result = document::read_colour_file(path, colours.layer, canvas.double_byte,
-                                                   question);
+    const auto result =
+        document::read_colour_file(path, colours.layer, canvas.double_byte, question);
     if (result.labels_read) {
         colours.chosen_text = result.chosen_text;
         colours.chosen_back = result.chosen_back;

@@ -84,8 +84,8 @@ void TForm1::show_floating_selection() {
 void TForm1::write_in_imagDragOver(int x, int y) {
     const tools::PixelBox now{write_in_imag->x(), write_in_imag->y(), write_in_imag->width(),
                               write_in_imag->height()};
-    const tools::PixelBox box = tools::drag_overlay(selection, x, y, now, canvas.double_byte,
-                                                    Image1->x(), Image1->y());
+    const tools::PixelBox box =
+        tools::drag_overlay(selection, x, y, now, canvas.double_byte, Image1->x(), Image1->y());
     write_in_imag->move(box.left, box.top);
     // The frame follows the block; its lengths stay.
     Btop->move(box.left, box.top);
@@ -94,6 +94,8 @@ void TForm1::write_in_imagDragOver(int x, int y) {
     Bright->move(box.left + box.width, box.top);
 }
 
-void TForm1::write_in_imagEndDrag() { tools::end_overlay_drag(selection); }
+void TForm1::write_in_imagEndDrag() {
+    tools::end_overlay_drag(selection);
+}
 
 }  // namespace quillo::canvas

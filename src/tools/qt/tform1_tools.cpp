@@ -12,8 +12,8 @@
 
 #include "canvas/canvas_window.h"
 #include "canvas/qt/canvas_widgets.h"
-#include "canvas/qt/event_hook.h"
 #include "canvas/qt/cursors.h"
+#include "canvas/qt/event_hook.h"
 #include "canvas/qt/quillo.h"
 #include "canvas/row_text.h"
 #include "platform/errors.h"
