@@ -4,8 +4,8 @@
 
 namespace quillo::script {
 
-const std::vector<CommandSpec>& command_specs() {
-    static const std::vector<CommandSpec> specs{
+const std::vector<CommandSignature>& command_signatures() {
+    static const std::vector<CommandSignature> specs{
         {"document", "t", "document \"PATH\""},
         {"window", "ii", "window W H"},
         {"click", "n", "click NAME"},
@@ -55,17 +55,17 @@ const std::vector<CommandSpec>& command_specs() {
     return specs;
 }
 
-const CommandSpec* find_command(std::string_view name) {
-    for (const auto& s : command_specs())
+const CommandSignature* find_command(std::string_view name) {
+    for (const auto& s : command_signatures())
         if (name == s.name) return &s;
     return nullptr;
 }
 
 std::string check_command(const Command& command) {
-    const CommandSpec* spec = find_command(command.name);
-    if (!spec) return "unknown command '" + command.name + "'";
-    const std::size_t want = std::strlen(spec->args);
-    const std::string usage = std::string(" (usage: ") + spec->usage + ")";
+    const CommandSignature* sig = find_command(command.name);
+    if (!sig) return "unknown command '" + command.name + "'";
+    const std::size_t want = std::strlen(sig->args);
+    const std::string usage = std::string(" (usage: ") + sig->usage + ")";
     if (command.args.size() != want) {
         return command.name + " takes " + std::to_string(want) + " argument" +
                (want == 1 ? "" : "s") + ", got " + std::to_string(command.args.size()) + usage;
@@ -73,7 +73,7 @@ std::string check_command(const Command& command) {
     for (std::size_t k = 0; k < want; ++k) {
         const std::string& a = command.args[k].text;
         const std::string which = "argument " + std::to_string(k + 1) + " '" + a + "'";
-        switch (spec->args[k]) {
+        switch (sig->args[k]) {
             case 'i':
                 if (!parse_number(a)) return which + " is not a number" + usage;
                 break;

@@ -9,20 +9,20 @@
 
 namespace quillo::script {
 
-// Kinds of argument, one letter each in CommandSpec::args:
+// Kinds of argument, one letter each in CommandSignature::args:
 //   i  number (signed decimal or 0x hex)   t  text (quoted or a plain word)
 //   n  name of a control or command         b  true / false
 //   a  yes / no / cancel
-struct CommandSpec {
+struct CommandSignature {
     const char* name;
     const char* args;
     const char* usage;  // e.g. "expect-line N \"text\""
 };
 
-const std::vector<CommandSpec>& command_specs();
+const std::vector<CommandSignature>& command_signatures();
 
 // nullptr for a name that is no command.
-const CommandSpec* find_command(std::string_view name);
+const CommandSignature* find_command(std::string_view name);
 
 // Empty when the command exists and its arguments fit; otherwise what is wrong, with the usage.
 std::string check_command(const Command& command);

@@ -155,8 +155,8 @@ TEST(ScriptCommands, ArgumentsAreCheckedBeforeTheRun) {
     EXPECT_EQ(check_command(one("click \"\"")), "argument 1 needs a name (usage: click NAME)");
 
     // Every command of the table has a usage that starts with its own name.
-    for (const auto& spec : command_specs())
-        EXPECT_EQ(std::string(spec.usage).rfind(spec.name, 0), 0u) << spec.name;
+    for (const auto& sig : command_signatures())
+        EXPECT_EQ(std::string(sig.usage).rfind(sig.name, 0), 0u) << sig.name;
 
     EXPECT_TRUE(is_start_up_command("document"));
     EXPECT_TRUE(is_start_up_command("answer-file-cancel"));

@@ -108,13 +108,13 @@ void send_key(QWidget* w, int key, Qt::KeyboardModifiers mods, const QString& te
     QApplication::sendEvent(w, &release);
 }
 
-struct KeySpec {
+struct KeyChord {
     int key = 0;
     Qt::KeyboardModifiers mods;
     QString text;
 };
 
-std::optional<KeySpec> parse_key(const std::string& spec) {
+std::optional<KeyChord> parse_key(const std::string& written) {
     static const std::vector<std::tuple<const char*, int, const char*>> named{
         {"Enter", Qt::Key_Return, "\r"},
         {"Return", Qt::Key_Return, "\r"},
@@ -136,8 +136,8 @@ std::optional<KeySpec> parse_key(const std::string& spec) {
         {"Ctrl", Qt::Key_Control, ""},
         {"Alt", Qt::Key_Alt, ""},
     };
-    KeySpec k;
-    std::string rest = spec;
+    KeyChord k;
+    std::string rest = written;
     for (;;) {
         const auto plus = rest.find('+');
         if (plus == std::string::npos || plus + 1 == rest.size()) break;
