@@ -340,3 +340,28 @@ TEST_F(FilesWindowTest, AnsiImportGivesAFloatingSelectionOrTheConversionMessage)
 }
 
 }  // namespace quillo::testing
+
+namespace quillo::testing {
+
+TEST_F(FilesWindowTest, SavingOnTheQuestionNeverReplacesAnEarlierUntitledDocument) {
+    write_file("新文件.txt", "earlier\r\n");
+    start();
+    dot(2, 1);
+    // Yes to saving, No to replacing the earlier file: New is called off, the drawing stays.
+    ui.queue_answer(Answer::yes);
+    ui.queue_answer(Answer::no);
+    click("n_new");
+    EXPECT_EQ(messages(), (std::vector<std::string>{"文件已经改变，是否保存“新文件.txt”?",
+                                                    "新文件.txt已经存在，是否覆盖它？"}));
+    EXPECT_EQ(read(dir / "新文件.txt"), "earlier\r\n");
+    EXPECT_EQ(canvas::trailing_space_trim(row(canvas::kCommitted, 1)), " #");
+
+    // Yes to both: the document is written and New goes on.
+    ui.queue_answer(Answer::yes);
+    ui.queue_answer(Answer::yes);
+    click("n_new");
+    EXPECT_EQ(read(dir / "新文件.txt").substr(0, 2), " #");
+    EXPECT_EQ(canvas::trailing_space_trim(row(canvas::kCommitted, 1)), " ");
+}
+
+}  // namespace quillo::testing

@@ -216,6 +216,7 @@ class TForm1 : public QMainWindow {
 
   private:
     void write_document(const std::filesystem::path& path, bool backup);
+    bool may_write_untitled();  // false when the user keeps an earlier "新文件.txt"
     void read_document_file(const std::filesystem::path& path);
     bool read_colour_file_into_layer(const std::filesystem::path& path);
     void import_ansi_file(const std::filesystem::path& path);
@@ -230,7 +231,7 @@ class TForm1 : public QMainWindow {
     void n_htmlClick(const Sender& sender);       // the whole work, or the floating selection
     void n_html_out2Click(const Sender& sender);  // the document in <pre>, no colours
     std::filesystem::path html_temp_dir();        // temp_dir, found on first use if still empty
-    // ---- end of HTML export ----
+                                                  // ---- end of HTML export ----
 
   signals:
     void splash_should_close();

@@ -92,8 +92,17 @@ bool TForm1::ask_to_save() {
                                      platform::Icon::question, true);
     if (answer == platform::Answer::cancel) return false;
     if (answer == platform::Answer::no) return true;
+    // Declining to replace an earlier untitled document keeps this one open: nothing is lost.
+    if (!may_write_untitled()) return false;
     write_document(fs::u8path(current_file_name()), settings.bake_up);
     return true;
+}
+
+bool TForm1::may_write_untitled() {
+    const std::string name = current_file_name();
+    std::error_code ec;
+    return !file_name.empty() || !fs::exists(fs::u8path(name), ec) ||
+           ui().confirm(name + "已经存在，是否覆盖它？") == platform::Answer::yes;
 }
 
 // ---- writing ----
@@ -110,11 +119,8 @@ void TForm1::write_document(const fs::path& path, bool backup) {
 void TForm1::n_quitsaveClick(const Sender&) {
     init_image1();
     const std::string name = current_file_name();
-    std::error_code ec;
     // An untitled document must not silently replace an earlier one of the same name.
-    if (file_name.empty() && fs::exists(fs::u8path(name), ec) &&
-        ui().confirm(name + "已经存在，是否覆盖它？") != platform::Answer::yes)
-        return;
+    if (!may_write_untitled()) return;
     write_document(fs::u8path(name), settings.bake_up);
     file_name = name;
     set_status(5, name);
