@@ -49,14 +49,6 @@ std::vector<std::string> awkward_lines() {
             "last  "};
 }
 
-void send_mouse(QWidget* w, QEvent::Type type, int x) {
-    const QPointF at(x, 5);
-    QMouseEvent event(type, at, w->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
-
 class CanvasSpine : public WindowTest {
   protected:
     std::string memo_line(int i) const {
@@ -71,36 +63,6 @@ class CanvasSpine : public WindowTest {
     }
 };
 
-TEST_F(CanvasSpine, ModeSwitchesBothWays) {
-    start();
-    ASSERT_FALSE(form->normal_mode());
-    EXPECT_TRUE(form->commands.effectively_enabled("m3"));
-    EXPECT_FALSE(form->commands.effectively_enabled("n_total_txt"));
-    EXPECT_TRUE(form->commands.action("n_undo")->isEnabled());
-
-    click("n_view");
-    EXPECT_TRUE(form->normal_mode());
-    EXPECT_EQ(form->status(1), "□");
-    EXPECT_EQ(form->status(3), "普通编辑状态");
-    EXPECT_FALSE(form->commands.effectively_enabled("m3"));
-    EXPECT_TRUE(form->commands.effectively_enabled("n_total_txt"));
-    // Ctrl+Z belongs to the text box now: the menu item under the disabled menu is off.
-    EXPECT_FALSE(form->commands.action("n_undo")->isEnabled());
-    EXPECT_TRUE(form->source_memo->isVisible());
-    EXPECT_FALSE(form->Image1->isVisible());
-
-    click("n_view");
-    EXPECT_FALSE(form->normal_mode());
-    EXPECT_EQ(form->status(1), "■");
-    // "没有命令" is shown first, then resetting the tool buttons says no command runs.
-    EXPECT_EQ(form->status(3), "无执行命令");
-    EXPECT_TRUE(form->commands.effectively_enabled("m3"));
-    EXPECT_FALSE(form->commands.effectively_enabled("n_total_txt"));
-    EXPECT_TRUE(form->commands.action("n_undo")->isEnabled());
-    EXPECT_FALSE(form->source_memo->isVisible());
-    EXPECT_TRUE(form->Image1->isVisible());
-}
-
 TEST_F(CanvasSpine, AnEditInTheTextBoxShowsOnTheCanvas) {
     start(write_file("a.txt", "old\r\n").string());
     click("n_view");
@@ -110,33 +72,6 @@ TEST_F(CanvasSpine, AnEditInTheTextBoxShowsOnTheCanvas) {
     EXPECT_EQ(trailing_space_trim(row(kCommitted, 1)), "hello");
     EXPECT_EQ(trailing_space_trim(row(kWorking, 2)), "\xD6\xD0\xCE\xC4 x");
     EXPECT_EQ(form->doc.lines, (std::vector<std::string>{"hello", "\xD6\xD0\xCE\xC4 x"}));
-}
-
-TEST_F(CanvasSpine, ScrollingALongDocumentKeepsItWhole) {
-    const auto lines = numbered(200);
-    start(write_file("long.txt", crlf(lines)).string());
-    const int h = form->canvas.height;
-    ASSERT_LT(h, 200);
-    EXPECT_EQ(form->ScrollBar1->minimum(), h);
-    EXPECT_EQ(form->ScrollBar1->maximum(), 200);
-    EXPECT_EQ(form->ScrollBar1->value(), h);
-
-    form->ScrollBar1->setValue(h + 10);
-    settle();
-    EXPECT_EQ(form->canvas.scroll, h + 10);
-    EXPECT_EQ(trailing_space_trim(row(kWorking, 1)), "line 11");
-    EXPECT_EQ(trailing_space_trim(row(kCommitted, h)), "line " + std::to_string(h + 10));
-    EXPECT_EQ(form->ScrollBar1->toolTip(), QString::number(h + 10));
-
-    form->ScrollBar1->setValue(200);
-    settle();
-    EXPECT_EQ(trailing_space_trim(row(kWorking, h)), "line 200");
-    form->ScrollBar1->setValue(h);
-    settle();
-    EXPECT_EQ(trailing_space_trim(row(kWorking, 1)), "line 1");
-    click("n_view");
-    EXPECT_EQ(form->doc.lines, lines);
-    EXPECT_EQ(memo_line(199), "line 200");
 }
 
 TEST_F(CanvasSpine, ScrollingAShortDocumentDoesNothing) {
@@ -223,69 +158,6 @@ TEST_F(CanvasSpine, LosslessRoundTripThroughTheWindow) {
     click("n_view");
     EXPECT_EQ(form->doc.lines, edited);
     EXPECT_FALSE(ui.pending_answers());
-}
-
-TEST_F(CanvasSpine, StatusBarHintsAndTheByteModeClick) {
-    start();
-    const std::pair<int, const char*> hints[] = {{10, "单/双字节模式"}, {30, "普通/绘图界面切换"},
-                                                 {60, "单色/多色切换"}, {120, "正在进行的操作"},
-                                                 {210, "坐标显示"},     {400, "当前文件及路径名"}};
-    for (const auto& [x, hint] : hints) {
-        EXPECT_STREQ(canvas::status_hint_at(x), hint);
-        send_mouse(form->StatusBar1, QEvent::MouseMove, x);
-        EXPECT_EQ(form->StatusBar1->toolTip().toStdString(), hint) << x;
-    }
-
-    ui.queue_answer(platform::Answer::yes);
-    send_mouse(form->StatusBar1, QEvent::MouseButtonPress, 10);
-    send_mouse(form->StatusBar1, QEvent::MouseButtonRelease, 10);
-    settle();
-    ASSERT_EQ(ui.shown().size(), 1u);
-    EXPECT_EQ(ui.shown()[0].text, "将要切换到全角模式，是否继续？");
-    EXPECT_TRUE(form->double_byte());
-    EXPECT_TRUE(form->commands.checked("usechinese1"));
-    EXPECT_EQ(form->status(0), "Ch");
-    EXPECT_EQ(form->status(3), "请重新命令");
-
-    // A click on the mode panel switches to normal mode; there the byte panel does nothing.
-    send_mouse(form->StatusBar1, QEvent::MouseButtonRelease, 30);
-    settle();
-    EXPECT_TRUE(form->normal_mode());
-    send_mouse(form->StatusBar1, QEvent::MouseButtonRelease, 10);
-    settle();
-    EXPECT_EQ(ui.shown().size(), 1u);
-    EXPECT_EQ(form->status(0), "Ch");
-}
-
-TEST_F(CanvasSpine, CoordinatePanelFollowsTheMouse) {
-    start();
-    form->Image1MouseMove(4 * 8 + 3, 11 * 16 + 15);
-    EXPECT_EQ(form->status(4), "X: 5 Y:12");
-    ui.queue_answer(platform::Answer::yes);
-    click("usechinese1");
-    form->Image1MouseMove(31, 0);
-    EXPECT_EQ(form->status(4), "X: 2 Y: 1");
-    form->Image1MouseMove(32, 16);
-    EXPECT_EQ(form->status(4), "X: 3 Y: 2");
-}
-
-TEST_F(CanvasSpine, WordWrapLocksNormalMode) {
-    start();
-    click("n_view");
-    click("word_wrap");
-    ASSERT_FALSE(ui.shown().empty());
-    EXPECT_EQ(ui.shown().back().text, "使用自动换行，将不能切换到绘图状态。");
-    EXPECT_FALSE(form->commands.effectively_enabled("n_view"));
-    EXPECT_FALSE(form->commands.click("n_view"));
-    send_mouse(form->StatusBar1, QEvent::MouseButtonRelease, 30);
-    settle();
-    EXPECT_TRUE(form->normal_mode());
-
-    click("word_wrap");
-    EXPECT_TRUE(form->commands.effectively_enabled("n_view"));
-    click("n_view");
-    EXPECT_FALSE(form->normal_mode());
-    EXPECT_FALSE(form->commands.effectively_enabled("word_wrap"));
 }
 
 TEST_F(CanvasSpine, ToolBarTogglesAndQuickExit) {

@@ -87,34 +87,9 @@ TEST_F(ToolsTest, MenuItemAndButtonSelectTheSameTool) {
     EXPECT_FALSE(form->commands.checked("sb2_circle"));
 }
 
-TEST_F(ToolsTest, DrawnFiguresCommitAndUndoTwice) {
+// Figures drawn and undone twice are checked by the script draw_figures.qs.
+TEST_F(ToolsTest, PointerOffTheCanvasWritesNothingOutsideIt) {
     start_single_byte();
-    click("sb2_line");
-    drag({{2, 2}, {3, 2}, {6, 2}});
-    EXPECT_EQ(trimmed(canvas::kWorking, 2), " #####");
-    EXPECT_EQ(row(canvas::kCommitted, 2), row(canvas::kWorking, 2));
-    click("n_undo");
-    EXPECT_EQ(trimmed(canvas::kWorking, 2), " ");  // all spaces trim to one
-    click("n_undo");
-    EXPECT_EQ(trimmed(canvas::kCommitted, 2), " #####");
-
-    click("sb2_certage");
-    drag({{2, 4}, {4, 6}});
-    EXPECT_EQ(trimmed(canvas::kCommitted, 4), " ###");
-    EXPECT_EQ(trimmed(canvas::kCommitted, 5), " # #");
-    EXPECT_EQ(trimmed(canvas::kCommitted, 6), " ###");
-
-    click("sb2_circle");
-    drag({{20, 10}, {20, 12}});  // r2 = 4, aspect 2: the centre row reaches 20 -/+ 4
-    EXPECT_EQ(row(canvas::kCommitted, 10)[15], '#');
-    EXPECT_EQ(row(canvas::kCommitted, 10)[23], '#');
-    click("n_undo");
-    EXPECT_EQ(trimmed(canvas::kCommitted, 10), " ");
-
-    click("sb2_dot");
-    drag({{30, 3}});
-    EXPECT_EQ(row(canvas::kCommitted, 3)[29], '#');
-
     // Off the canvas the pointer draws nothing and nothing breaks.
     click("sb2_line");
     mouse(QEvent::MouseButtonPress, 1, 8);

@@ -40,10 +40,6 @@ QString q(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-bool ends_with(const std::string& s, const char* suffix) {
-    const std::string_view x(suffix);
-    return s.size() >= x.size() && s.compare(s.size() - x.size(), x.size(), x) == 0;
-}
 }  // namespace
 
 TForm1::TForm1(const AppContext& context, QWidget* parent)

@@ -31,10 +31,6 @@ struct TForm1::ToolState {
 
 namespace {
 
-QString q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // Keys that leave the pen box as it is instead of starting a new pen.
 bool keeps_pen(int key, bool keypad) {
     switch (key) {
