@@ -1,5 +1,7 @@
 #include "canvas/display.h"
 
+#include <algorithm>
+
 #include "platform/colours.h"
 
 namespace quillo::canvas {
@@ -34,6 +36,23 @@ void Display::draw_run(platform::Raster& image, const CanvasState& c, const Disp
     image.set_font_colour(font);
     const int x = (run.start - 1) * (c.double_byte ? kFullWidth : kHalfWidth);
     image.text_out(x, (r - 1) * kRowPitch, text);
+}
+
+std::span<const bool> Display::columns_under_runs(const CanvasState& c, const ColourPass& pass,
+                                                  int r) {
+    // A coloured run draws every column of its cells again, so the text pass leaves those out.
+    // Each byte of a run's text is one 8-pixel column wherever the run starts, so the run
+    // redraws exactly the columns of its cells that the row has.
+    const auto& row = c.layers.row(kWorking, r);
+    document::colour_runs(*pass.layer, r, c.width, row, c.double_byte, runs_);
+    covered_.fill(false);
+    const int per_cell = c.double_byte ? 2 : 1;
+    for (const auto& run : runs_) {
+        const int first = (run.start - 1) * per_cell;
+        const int last = std::min(first + run.length * per_cell, int(covered_.size()));
+        for (int k = first; k < last; ++k) covered_[std::size_t(k)] = true;
+    }
+    return covered_;
 }
 
 void Display::paint_runs(platform::Raster& image, const CanvasState& c,
@@ -98,7 +117,10 @@ Damage Display::repaint(platform::Raster& image, const CanvasState& c, int n, bo
         image.set_font_colour(colours.text);
         // Text is opaque and rows are padded past the canvas width, so a row paints its whole
         // visible width; pixels beyond its end stay as they were, as on the original canvas.
-        image.text_out(0, (r - 1) * kRowPitch, row);
+        if (key.coloured)
+            image.text_out_except(0, (r - 1) * kRowPitch, row, columns_under_runs(c, pass, r));
+        else
+            image.text_out(0, (r - 1) * kRowPitch, row);
         dirty_[r] = key.coloured;
         any_coloured = any_coloured || key.coloured;
         shown.valid = true;

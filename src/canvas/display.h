@@ -3,6 +3,7 @@
 // so that a repaint touches only rows whose pixels change.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,7 @@ class Display {
     }
 
   private:
+    std::span<const bool> columns_under_runs(const CanvasState& c, const ColourPass& pass, int r);
     struct Shown {
         bool valid = false;
         std::string text;
@@ -102,6 +104,8 @@ class Display {
     };
     std::array<Pending, document::kColourCells> pending_{};
     std::array<bool, kMaxRows + 1> dirty_{};
+    // 8-pixel columns of the row being painted that its coloured runs cover.
+    std::array<bool, 2 * kMaxRowBytes + 2> covered_{};
 };
 
 }  // namespace quillo::canvas

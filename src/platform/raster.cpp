@@ -86,6 +86,10 @@ void Raster::fill_rect(int x, int y, int w, int h) {
 }
 
 int Raster::text_out(int x, int y, std::string_view gbk) {
+    return text_out_except(x, y, gbk, {});
+}
+
+int Raster::text_out_except(int x, int y, std::string_view gbk, std::span<const bool> skip) {
     // Scan lines of the 16-pixel text row that fall inside the raster.
     const int r0 = std::max(0, -y);
     const int r1 = int(std::min<long long>(cfd::kHalfGlyphBytes, (long long)height_ - y));
@@ -121,6 +125,13 @@ int Raster::text_out(int x, int y, std::string_view gbk) {
     // Queues one 8-pixel column at ox; glyph rows are `stride` bytes apart.
     auto add_octet = [&](long long ox, const std::uint8_t* g, int stride) {
         if (ox + 8 <= 0 || ox >= width) return;
+        if (!skip.empty()) {
+            const long long column = (ox - x) / 8;
+            if (column < static_cast<long long>(skip.size()) && skip[std::size_t(column)]) {
+                flush();  // a chunk holds neighbouring columns only
+                return;
+            }
+        }
         if (chunk.count == 0) chunk.first_x = ox;
         for (int r = r0; r < r1; ++r) chunk.rows[r][chunk.count] = g[r * stride];
         if (++chunk.count == kChunkOctets) flush();

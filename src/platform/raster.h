@@ -2,6 +2,7 @@
 // A 24-bit raster with a brush colour, a font colour and opaque text output in the cell font.
 // Pixels are stored as 0xFFRRGGBB words so that a Qt image can wrap the memory as it is.
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,11 @@ class Raster {
     // is painted with the brush colour (opaque). Pixels outside the raster are clipped.
     // Returns the x just after the text.
     int text_out(int x, int y, std::string_view gbk);
+
+    // text_out that leaves alone the 8-pixel columns of the text whose index (0 = the column at
+    // x) is set in `skip`; columns past its end are drawn. Pixels drawn are those text_out would
+    // draw: the text is laid out from its first byte all the same.
+    int text_out_except(int x, int y, std::string_view gbk, std::span<const bool> skip);
 
     // Fills a rectangle with the brush colour (clipped).
     void fill_rect(int x, int y, int w, int h);

@@ -103,3 +103,64 @@ TEST(DisplayColour, BrushedRunIsDrawnAtOnceAndTheCacheAgrees) {
 
 }  // namespace
 }  // namespace quillo::canvas
+
+namespace quillo::canvas {
+namespace {
+
+// The text pass leaves out the columns coloured runs cover; the pixels must stay exactly those
+// of painting the whole row and every run over it, also where a full-width character crosses
+// the edge of a run.
+TEST(DisplayColour, SkippingCoveredColumnsKeepsEveryPixel) {
+    for (const bool double_byte : {false, true}) {
+        CanvasState c;
+        c.width = 60;
+        c.height = 6;
+        c.double_byte = double_byte;
+        document::ColourGrid grid;
+        unsigned seed = 7;
+        const auto next = [&seed] { return seed = seed * 1103515245u + 12345u, seed >> 16; };
+        const std::string pieces[] = {"\xD6\xD0", "a", " ", "\x81", "\xCE\xC4", "\x80", "zz"};
+        for (int r = 1; r <= c.height; ++r) {
+            std::string row;
+            while (row.size() < 61) row += pieces[next() % 7];
+            c.layers.row(kWorking, r) = row.substr(0, 61);
+            for (int cell = 1; cell <= 60; ++cell) {
+                const unsigned k = next() % 5;
+                if (k < 2)
+                    grid.set(r, cell,
+                             ColourCell{k == 0, true, int(0x0000FF + k * 0x100), 0x00FF00});
+            }
+        }
+        // Row 6: its text ends before the canvas does.
+        c.layers.row(kWorking, 6) = "ab\xD6";
+        const ColourPass pass{&grid, true, 0};
+        platform::Raster fast(600, 120);
+        Display display;
+        display.repaint(fast, c, c.height, true, kColours, pass);
+
+        platform::Raster slow(600, 120);
+        std::vector<document::ColourRun> runs;
+        for (int r = 1; r <= c.height; ++r) {
+            const auto& row = c.layers.row(kWorking, r);
+            slow.set_brush_colour(kColours.background);
+            slow.set_font_colour(kColours.text);
+            slow.text_out(0, (r - 1) * 16, row);
+            document::colour_runs(grid, r, c.width, row, double_byte, runs);
+            for (const auto& run : runs) {
+                slow.set_brush_colour(run.cell.back_set ? platform::resolve_colour(run.cell.back)
+                                                        : kColours.background);
+                slow.set_font_colour(run.cell.text_set ? platform::resolve_colour(run.cell.text)
+                                                       : kColours.text);
+                slow.text_out((run.start - 1) * (double_byte ? 16 : 8), (r - 1) * 16,
+                              run.text(row));
+            }
+        }
+        for (int y = 0; y < 120; ++y)
+            for (int x = 0; x < 600; ++x)
+                ASSERT_EQ(fast.pixel(x, y), slow.pixel(x, y))
+                    << "x " << x << " y " << y << (double_byte ? " double" : " single");
+    }
+}
+
+}  // namespace
+}  // namespace quillo::canvas
