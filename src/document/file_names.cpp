@@ -83,8 +83,4 @@ FileKind command_line_kind(std::string_view name) {
     return FileKind::none;
 }
 
-std::string colour_file_name(std::string_view text_file_name) {
-    return std::string(text_file_name) + ".clo";
-}
-
 }  // namespace quillo::document

@@ -33,7 +33,4 @@ FileKind open_dialog_kind(std::string_view name);
 // Command line: ".txt" or ".TXT", ".clo" or ".CLO" (mixed case like ".Txt" is neither).
 FileKind command_line_kind(std::string_view name);
 
-// The colour file of a text file: the whole name + ".clo" (pic.txt -> pic.txt.clo).
-std::string colour_file_name(std::string_view text_file_name);
-
 }  // namespace quillo::document

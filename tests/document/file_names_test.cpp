@@ -71,7 +71,6 @@ TEST(FileNames, BaseNamesAndExtensions) {
     EXPECT_EQ(command_line_kind("pic.Txt"), FileKind::none);
     EXPECT_EQ(command_line_kind("pic.CLO"), FileKind::colour);
     EXPECT_EQ(command_line_kind("txt"), FileKind::none);
-    EXPECT_EQ(colour_file_name("pic.txt"), "pic.txt.clo");
 }
 
 }  // namespace
