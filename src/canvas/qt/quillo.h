@@ -233,6 +233,11 @@ class TForm1 : public QMainWindow {
     std::filesystem::path html_temp_dir();        // temp_dir, found on first use if still empty
                                                   // ---- end of HTML export ----
 
+    // ---- the other windows: created once after the main window, alive until exit
+    // (src/canvas/qt/tform1_windows.cpp) ----
+    void create_other_windows();
+    // ---- end of the other windows ----
+
   signals:
     void splash_should_close();
 

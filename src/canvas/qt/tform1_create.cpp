@@ -48,6 +48,7 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
     setWindowTitle(q("欢迎使用“Quillo” 4.8 版"));
     build_widgets();
     FormCreate();
+    create_other_windows();
     created_ = true;
 }
 

@@ -1,0 +1,9 @@
+// The program's other windows. Each is created once, right after the main window, in a fixed
+// order, and lives until exit; the main window keeps a pointer to each under its form name.
+#include "canvas/qt/quillo.h"
+
+namespace quillo::canvas {
+
+void TForm1::create_other_windows() {}
+
+}  // namespace quillo::canvas
