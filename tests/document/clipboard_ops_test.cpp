@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -150,6 +152,62 @@ TEST(ClipboardOps, PasteOfBadOrHugeClipboardText) {
         paste_block(b, long_line + "\n" + long_line, 80, 254, wrap);
         EXPECT_EQ(b.layers.row(kSelection, 1), std::string(254, 'q'));
         EXPECT_EQ(b.layers.row(kSelection, 80), std::string(254, wrap ? 'q' : ' '));
+    }
+}
+
+// Random text of ASCII, blanks, full-width characters and stray high bytes, for properties that
+// hold whatever the clipboard brings.
+std::string random_gbk(std::mt19937& gen, std::size_t length) {
+    static const char* const pieces[] = {"a",    "Z",    " ",    "  ", "\xD6\xD0", "\xB0\xA1",
+                                         "\x81", "\x80", "\xFE", "\n", "\r\n",     "?"};
+    std::string out;
+    while (out.size() < length) out += pieces[gen() % std::size(pieces)];
+    return out;
+}
+
+std::string without_blanks(std::string_view s) {
+    std::string out;
+    for (char b : s)
+        if (b != ' ') out += b;
+    return out;
+}
+
+TEST(ClipboardOps, PasteAndWrapPropertiesOnRandomText) {
+    std::mt19937 gen(18);
+    for (int round = 0; round < 400; ++round) {
+        const bool twin = gen() % 2;
+        const bool wrap = gen() % 2;
+        const int n = 1 + static_cast<int>(gen() % 6);
+        const int cells = 1 + static_cast<int>(gen() % 8);
+        const int w = block_bytes(cells, twin);
+        const std::string text = random_gbk(gen, 1 + gen() % 120);
+        auto c = block_of({}, twin);
+        c.layers.row(kSelection, n + 1) = "below";
+        paste_block(c, utf8(text), n, w, wrap);
+        for (int r = 1; r <= n; ++r) {
+            const std::string& row = c.layers.row(kSelection, r);
+            ASSERT_EQ(row.size(), static_cast<std::size_t>(w)) << text;
+            // No lead byte waits at the edge for the first byte after the block.
+            std::size_t i = 0;
+            while (twin && i < row.size()) {
+                const bool lead = platform::is_lead_byte(static_cast<unsigned char>(row[i]));
+                ASSERT_FALSE(lead && i + 1 == row.size()) << text;
+                i += lead ? 2 : 1;
+            }
+        }
+        EXPECT_EQ(c.layers.row(kSelection, n + 1), "below");
+
+        // Wrapping a line only drops blanks at breaks and adds blanks before characters.
+        std::string line = random_gbk(gen, gen() % 80);
+        std::erase(line, '\r');
+        std::erase(line, '\n');
+        const auto rows = wrap_line(line, w, twin, 1000);
+        std::string joined;
+        for (const auto& row : rows) {
+            EXPECT_LE(row.size(), static_cast<std::size_t>(w));
+            joined += row;
+        }
+        EXPECT_EQ(without_blanks(joined), without_blanks(line)) << line;
     }
 }
 

@@ -51,6 +51,11 @@ click pop_paste_same
 expect-message "剪贴板中没有文本，选中的内容没有改变。"
 expect-row 5 2 "the"
 
+# A cancelled save dialog writes nothing.
+answer-file-cancel
+click pop_txt_file
+expect-no-file "block.txt"
+
 # Saved as text: the rows as they stand, no colour file outside multicolour mode, no backup.
 answer-file "block.txt"
 click pop_txt_file

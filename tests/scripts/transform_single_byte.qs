@@ -85,13 +85,31 @@ click n_clear
 expect-row 1 3 "################ "
 click n_undo
 
+# A floating block is placed first; undo takes back the flip and leaves the block placed.
+click sb1_drag
+press-cell 1 1
+move-cell 2 1
+release-cell 2 1
+drag-selection 0 16
+click sb1_mirror_h
+expect-visible write_in_imag false
+expect-row-trim 1 3 "01cdefghij"
+expect-row-trim 1 4 "0123456789"
+click n_undo
+expect-row-trim 1 1 "0123456789"
+expect-row-trim 1 2 "01cdefghij"
+click n_undo
+click n_undo
+expect-row-trim 1 2 "01cdefghij"
+
 # With an empty pen box the fill says so and changes nothing.
 key pen_txt Backspace
 expect-text pen_txt ""
+expect-row-trim 3 1 "klmnopqrst"
 click sb2_clear
 expect-message "请先在框中输入一个字符!"
 expect-row-trim 1 1 "0123456789"
-expect-row-trim 3 1 "################"
+expect-row-trim 3 1 "klmnopqrst"
 
 # The document receives the rows: in normal editing mode the transforms are out of reach.
 click n_view
