@@ -247,6 +247,12 @@ class TForm1 : public QMainWindow {
     void redraw_floating_selection();
     // ---- end of canvas transforms and the selection's clipboard ----
 
+    // ---- animation export and printing (src/extras/qt/tform1_animation.cpp,
+    // src/extras/qt/tform1_print.cpp) ----
+    void pop_mov_fileClick(const Sender& sender);  // the floating selection to Reelix
+    void n_printClick(const Sender& sender);       // the current text on the default printer
+    // ---- end of animation export and printing ----
+
     // ---- the other windows: created once after the main window, alive until exit
     // (src/canvas/qt/tform1_windows.cpp) ----
     void create_other_windows();
