@@ -156,6 +156,8 @@ TEST_F(AnimationExportTest, HandOverFilesInTheWayStopItBeforeAnythingIsWritten) 
     } catch (const platform::FileError& e) {
         EXPECT_NE(std::string(e.what()).find("gone"), std::string::npos);
     }
+    in.program_dir = "/proc";  // no file can be created there, even by root
+    EXPECT_THROW(export_animation(in), platform::FileError);
     EXPECT_TRUE(fs::is_empty(dir / "temp"));
 }
 
