@@ -27,6 +27,10 @@ class QTimer;
 class QToolBar;
 class QMenu;
 
+namespace quillo::extras {
+class TSelectForm;
+}
+
 namespace quillo::canvas {
 
 class Blackboard;
@@ -232,6 +236,12 @@ class TForm1 : public QMainWindow {
     void n_html_out2Click(const Sender& sender);  // the document in <pre>, no colours
     std::filesystem::path html_temp_dir();        // temp_dir, found on first use if still empty
                                                   // ---- end of HTML export ----
+
+    // ---- character picker (src/extras/qt/tform1_picker.cpp) ----
+    extras::TSelectForm* SelectForm = nullptr;
+    // Double click on the pen box, and the menu item n_dictionary (F8): shows the picker.
+    void pen_txtDblClick(const Sender& sender);
+    // ---- end of character picker ----
 
     // ---- the other windows: created once after the main window, alive until exit
     // (src/canvas/qt/tform1_windows.cpp) ----
