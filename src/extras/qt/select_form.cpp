@@ -379,6 +379,7 @@ void TSelectForm::pointClick() {
     if (ch.empty()) return;  // an empty cell or bytes that are no character
     picked_ = ch;
     obj_list->item(0)->setText(platform::to_qstring(ch));
+    obj_list->setCurrentRow(0);
     deliver(ch);
     // The page the character came from, whichever way it was reached.
     pick_page_ = std::to_string(page_);
