@@ -95,20 +95,6 @@ TEST_F(SnakeTest, StartBlanksTheWorkingLayerAndLaysTheSnakeLeftOfTheBoard) {
     EXPECT_EQ(s.interval_ms, 10);  // level 0
 }
 
-TEST_F(SnakeTest, TheSnakeShowsItsBodyPiecesAndWipesTheCellItLeaves) {
-    board(20, 40);
-    start(4);
-    no_food();
-    run(5);
-    // Head on cell 6 shows piece 1, then pieces 2 and 3; the tail's cell is wiped.
-    EXPECT_EQ(cell(6, 10), "01");
-    EXPECT_EQ(cell(5, 10), "23");
-    EXPECT_EQ(cell(4, 10), "45");
-    EXPECT_EQ(cell(3, 10), "  ");
-    EXPECT_EQ(s.score, 5 * 3);
-    EXPECT_EQ(s.distance_gauge, 5);
-}
-
 TEST_F(SnakeTest, EatingGrowsTheSnakeOneStepLater) {
     board(20, 40);
     start(2);
