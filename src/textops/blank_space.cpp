@@ -15,19 +15,26 @@ Lines add_blank_lines(const Lines& text) {
     return out;
 }
 
-Lines add_blank_columns(Lines text, bool double_byte) {
-    for (auto& line : text) {
-        const std::string aligned = align_to_cells(line, double_byte);
-        const std::size_t cells = cells_in(aligned.size());
-        std::string out;
-        out.reserve(aligned.size() + 2 * cells);
-        for (std::size_t c = 1; c <= cells; ++c) {
-            out.append(cell_of(aligned, c));
-            out.append("  ");
+Lines add_blank_columns(const Lines& text, bool double_byte) {
+    Lines out;
+    out.reserve(text.size());
+    std::string aligned;
+    for (const auto& line : text) {
+        std::string_view cells = line;
+        if (double_byte || has_full_width_byte(line)) {
+            aligned = align_to_cells(line, double_byte);
+            cells = aligned;
         }
-        line = std::move(out);
+        std::string spaced(cells.size() + 2 * cells_in(cells.size()), ' ');
+        char* w = spaced.data();
+        for (std::size_t i = 0; i < cells.size(); i += 2) {
+            const std::size_t n = std::min<std::size_t>(2, cells.size() - i);
+            std::copy_n(cells.data() + i, n, w);
+            w += n + 2;
+        }
+        out.push_back(std::move(spaced));
     }
-    return text;
+    return out;
 }
 
 Lines remove_blank_lines(Lines text) {

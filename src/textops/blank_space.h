@@ -9,7 +9,7 @@ Lines add_blank_lines(const Lines& text);
 
 // Two spaces after every cell of every line (the trailing ones stay). Lines are aligned to
 // cells first (see align_to_cells); tabs are kept.
-Lines add_blank_columns(Lines text, bool double_byte);
+Lines add_blank_columns(const Lines& text, bool double_byte);
 
 // Drops every line made only of spaces, carriage returns and TABs (an empty line too).
 Lines remove_blank_lines(Lines text);

@@ -33,8 +33,8 @@ std::string scramble_columns(std::string_view line, Key key, bool double_byte);
 // Puts the cells of a scrambled line back (a last odd byte counts as a cell).
 std::string restore_columns(std::string_view line, Key key);
 
-Lines scramble_columns(Lines text, Key key, bool double_byte);
-Lines restore_columns(Lines text, Key key);
+Lines scramble_columns(const Lines& text, Key key, bool double_byte);
+Lines restore_columns(const Lines& text, Key key);
 Lines scramble_rows(Lines text, Key key);
 Lines restore_rows(Lines text, Key key);
 

@@ -5,12 +5,15 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextCursor>
+#include <QTimer>
 
 #include "platform/qt/gbk_qt.h"
+#include "platform/qt/qt_ui_services.h"
 #include "textops/qt/find_dialog.h"
 #include "textops/qt/memo_search_qt.h"
 #include "window_fixture.h"
@@ -227,6 +230,23 @@ TEST_F(TextMenuTest, FindAndReplaceThroughTheDialogsAndKeys) {
     settle();
     key(Qt::Key_F3);
     EXPECT_FALSE(form->normal_mode());
+}
+
+// The real message boxes quote what was typed exactly: "<b>x</b>" is not shown as bold x.
+TEST(MessageBoxes, QuoteTypedTextAsPlainText) {
+    platform::QtUiServices real;
+    std::vector<Qt::TextFormat> formats;
+    const auto close_box = [&formats] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        formats.push_back(box->textFormat());
+        box->reject();
+    };
+    QTimer::singleShot(0, close_box);
+    real.message("Search string \"<b>x</b>\" not found.", "Search Results");
+    QTimer::singleShot(0, close_box);
+    real.confirm("<i>y</i>");
+    EXPECT_EQ(formats, (std::vector<Qt::TextFormat>{Qt::PlainText, Qt::PlainText}));
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST(Scramble, RowsWithSmallKeys) {
 TEST(Scramble, SameOrdersAsTheStepByStepDescription) {
     const std::int64_t keys[] = {1, 2, 3, 7, 13, 100, 1234567, 99999999, INT_MAX};
     for (const auto key : keys) {
-        for (int n : {1, 2, 3, 5, 8, 31, 64, 100}) {
+        for (int n : {1, 2, 3, 5, 8, 31, 64, 100, 256, 257, 700}) {
             const std::string line = cells(n);
             EXPECT_EQ(scramble_columns(line, key, false), described_scramble(line, key))
                 << "key " << key << ", " << n << " cells";

@@ -55,6 +55,8 @@ QMessageBox::Icon qt_icon(Icon icon) {
 
 void QtUiServices::message(const std::string& text, const std::string& caption, Icon icon) {
     QMessageBox box(qt_icon(icon), box_caption(caption), qs(text), QMessageBox::Ok, parent_);
+    // Messages quote typed text and file names: shown as they are, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -63,6 +65,7 @@ Answer QtUiServices::confirm(const std::string& text, const std::string& caption
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (with_cancel) buttons |= QMessageBox::Cancel;
     QMessageBox box(qt_icon(icon), box_caption(caption), qs(text), buttons, parent_);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
