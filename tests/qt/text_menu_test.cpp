@@ -120,6 +120,22 @@ TEST_F(TextMenuTest, DirectionRefusesLongTextsAndSwitchesWordWrapOffForWideResul
     EXPECT_EQ(lines(), (Lines{wide}));
 }
 
+// A mirror that would right-align 250 lines to a line of 300 000 bytes is refused whole.
+TEST_F(TextMenuTest, ResultsTooWideLeaveTheTextByteForByte) {
+    std::string text(300000, 'w');
+    text += "\r\n";
+    for (int i = 0; i < 250; ++i) text += "a\tb\x80\r\n";
+    open_text(text);
+    const Lines before = lines();
+    click("n_mirr_txt");
+    EXPECT_EQ(messages(), (std::vector<std::string>{"文章过宽,不能执行!"}));
+    EXPECT_EQ(lines(), before);  // tabs not expanded either
+    EXPECT_TRUE(restore_enabled());
+    click("n_h2v_txt");  // 300 000 bytes would become 150 000 lines
+    EXPECT_EQ(messages(), (std::vector<std::string>{"文章过宽,不能执行!"}));
+    EXPECT_EQ(lines(), before);
+}
+
 TEST_F(TextMenuTest, ScrambleKeysAreAskedForAndBadKeysChangeNothing) {
     open_text("line one\r\nline two\r\nthree\r\n");
     const Lines original = lines();
