@@ -248,6 +248,7 @@ class TForm1 : public QMainWindow {
 
   private:
     void FormCreate();
+    void show_mode_widgets();  // the widgets of the editing mode, as activation shows them
     void build_widgets();
     void open_command_line_file();
     void toggle_tool_bar(const char* item, QWidget* bar, int width);
@@ -262,6 +263,7 @@ class TForm1 : public QMainWindow {
     bool dragged_ = false;        // the last release ended a drag: no click follows
     int applied_byte_mode_ = -1;  // -1: none applied yet
     int status_mouse_x_ = 0;
+    QSize resized_for_;  // the window's size when the canvas last followed it
 };
 
 }  // namespace quillo::canvas

@@ -168,7 +168,13 @@ void TForm1::build_widgets() {
         ScrollBar1->setGeometry(blackboard->width() - sbw, 0, sbw, blackboard->height());
         source_memo->setGeometry(0, 0, blackboard->width(), blackboard->height());
         ScrollBar1->raise();
-        if (created_) run_command([this] { FormResize(); });
+        // The canvas follows a change of the window's size only. Tool bars shown or hidden, a
+        // mode switch or a parameter box move the panel's edges inside a window of the same
+        // size: the canvas keeps its place in the document and its undo.
+        if (created_ && size() != resized_for_) {
+            resized_for_ = size();
+            run_command([this] { FormResize(); });
+        }
     };
     connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int v) {
         if (!setting_scroll_) run_command([this, v] { ScrollBar1Scroll(v); });
@@ -260,8 +266,9 @@ void TForm1::FormCreate() {
     ControlBar1->show();
     CoolBar1->hide();
 
-    // The window shows its mode from the start; activation finishes it.
-    FormActivate();
+    // The window shows its mode from the start. The activated flag waits for the first real
+    // activation: a question asked now would open inside the window's show().
+    show_mode_widgets();
     Timer3->start();
 }
 
@@ -314,6 +321,14 @@ void TForm1::replace_document(std::vector<std::string> lines) {
 }
 
 void TForm1::FormActivate() {
+    show_mode_widgets();
+    // From now on entering the canvas checks the byte mode; the document named on the command
+    // line was opened before and is not examined.
+    activated = true;
+    if (!normal_mode()) repaint_all(false);
+}
+
+void TForm1::show_mode_widgets() {
     if (normal_mode()) {
         commands.set_enabled("word_wrap", true);
         Image1->hide();
@@ -336,8 +351,6 @@ void TForm1::FormActivate() {
         ControlBar1->show();
         CoolBar3->show();
         if (!snake_running) ScrollBar1->show();
-        activated = true;
-        repaint_all(false);
     }
 }
 
