@@ -3,10 +3,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <fstream>
+#include <iterator>
 
 #include "canvas/qt/canvas_widgets.h"
 #include "canvas/row_text.h"
 #include "platform/qt/gbk_qt.h"
+#include "tools/pen_row.h"
 #include "window_fixture.h"
 
 namespace quillo::testing {
@@ -52,6 +55,20 @@ class ToolsTest : public WindowTest {
              Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QKeyEvent ev(QEvent::KeyPress, k, mods, text);
         QApplication::sendEvent(target, &ev);
+    }
+
+    // Press and release on a widget at x, as a click of the left button.
+    void click_at(QWidget* w, int x) {
+        const QPointF at(x, w->height() / 2);
+        for (auto type :
+             {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent ev(type, at, w->mapToGlobal(at),
+                           type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                           Qt::NoModifier);
+            QApplication::sendEvent(w, &ev);
+        }
+        settle();
     }
 
     std::string trimmed(int layer, int r) const {
@@ -130,6 +147,37 @@ TEST_F(ToolsTest, PenBoxTypingAndEmptyPenClick) {
     settle();
     EXPECT_EQ(form->pen_text, " ");
     EXPECT_EQ(QApplication::focusWidget(), form->pen_txt);
+}
+
+TEST_F(ToolsTest, PenBoxCoversTheGlyphItEditsAndAWildSlotStaysHarmless) {
+    // A damaged settings file names a slot far beyond any pen row.
+    const std::string ini = [this] {
+        std::ifstream in(dir / "quillo.ini", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    const auto at = ini.find("pen_st=1");
+    ASSERT_NE(at, std::string::npos);
+    write_file("quillo.ini", ini.substr(0, at) + "pen_st=100000000" + ini.substr(at + 8));
+    start();
+    EXPECT_EQ(form->pen_st, 1);
+    EXPECT_EQ(form->pen_text, "1");
+    const int row_left = form->Label1->x();
+    EXPECT_EQ(form->pen_txt->x(), row_left + tools::pen_row_byte_x(0));
+
+    // A click on the glyph of slot 3 picks it; the box moves over that glyph.
+    click_at(form->Label1, tools::pen_row_byte_x(6) + 4);
+    EXPECT_EQ(form->pen_st, 3);
+    EXPECT_EQ(form->pen_text, "3");
+    EXPECT_EQ(form->pen_txt->x(), row_left + tools::pen_row_byte_x(6));
+    EXPECT_LT(form->pen_single.size(), 600u);
+
+    // The eraser: the box stands over Label6, which lies left of the row.
+    click_at(form->Label6, 5);
+    EXPECT_EQ(form->pen_st, 0);
+    EXPECT_EQ(form->pen_text, "  ");
+    EXPECT_EQ(form->pen_txt->geometry(), QRect(form->Label6->x(), form->pen_txt->y(),
+                                               form->Label6->width(), form->pen_txt->height()));
+    EXPECT_LE(form->Label6->geometry().right(), row_left);
 }
 
 TEST_F(ToolsTest, RandomCountIsCheckedAndClamped) {

@@ -31,6 +31,7 @@ namespace quillo::canvas {
 
 class Blackboard;
 class CanvasImage;
+class PenRowLabel;
 class OverlayImage;
 class StatusBar;
 
@@ -66,9 +67,9 @@ class TForm1 : public QMainWindow {
     QScrollBar* ScrollBar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     QWidget* ControlBar1 = nullptr;
-    QWidget* CoolBar3 = nullptr;  // pen row bar
-    QWidget* CoolBar1 = nullptr;  // game gauges
-    QLabel* Label1 = nullptr;     // pen row
+    QWidget* CoolBar3 = nullptr;    // pen row bar
+    QWidget* CoolBar1 = nullptr;    // game gauges
+    PenRowLabel* Label1 = nullptr;  // pen row
     QLineEdit* pen_txt = nullptr;
     QLabel* Label6 = nullptr;  // eraser
     QLineEdit* Edit1 = nullptr;

@@ -32,6 +32,7 @@
 #include "platform/qt/gbk_qt.h"
 #include "platform/random.h"
 #include "platform/scripted_ui.h"
+#include "tools/pen_row.h"
 
 namespace quillo::canvas {
 
@@ -39,6 +40,9 @@ namespace {
 QString q(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
+
+// The pen box covers one slot of the pen row: 3 bytes of 8 pixels.
+constexpr int kPenBoxWidth = 24;
 
 }  // namespace
 
@@ -85,21 +89,24 @@ void TForm1::build_widgets() {
     CoolBar3 = new QWidget(central);
     CoolBar3->setObjectName("CoolBar3");
     CoolBar3->setFixedHeight(24);
+    // The pen box stands over the eraser or over the selected slot of the pen row; eraser and
+    // row sit exactly where the box's places are, so the box always covers what it edits.
     Label6 = new QLabel(q("擦"), CoolBar3);
     Label6->setObjectName("Label6");
-    Label6->setGeometry(0, 2, 18, 20);
+    Label6->setGeometry(tools::pen_box_left(0), 2, kPenBoxWidth, 20);
+    Label6->setAlignment(Qt::AlignCenter);
     Label6->setToolTip(q("橡皮"));
-    // The pen row is drawn in the cell face: 8 pixels a byte, so a slot is 3 bytes, 24 pixels.
+    // The pen row is drawn in the cell face: 8 pixels a byte.
     QFont cell_face(q("Unifont"));
     cell_face.setPixelSize(16);
     cell_face.setStyleHint(QFont::TypeWriter);
-    Label1 = new QLabel(CoolBar3);
+    Label1 = new PenRowLabel(CoolBar3);
     Label1->setObjectName("Label1");
     Label1->setFont(cell_face);
-    Label1->setGeometry(20, 2, 4000, 20);
+    Label1->setGeometry(tools::pen_row_left(), 2, tools::pen_row_byte_x(3 * kMaxPenSlot), 20);
     pen_txt = new QLineEdit(CoolBar3);
     pen_txt->setObjectName("pen_txt");
-    pen_txt->setFixedSize(24, 20);
+    pen_txt->setFixedSize(kPenBoxWidth, 20);
     pen_txt->setFont(cell_face);
     column->addWidget(CoolBar3);
 
@@ -235,7 +242,7 @@ void TForm1::FormCreate() {
     canvas.width = size.width;
     Image1->move(0, 0);
 
-    pen_txt->move(round_half_even(pen_st * 23.9) + 20, 2);
+    pen_txt->move(tools::pen_box_left(pen_st), 2);
     pen_text = platform::to_gbk(pen_txt->text());
     current_tool = 0;
     set_status(3, "没有命令");
