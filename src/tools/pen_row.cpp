@@ -4,6 +4,7 @@
 
 #include "canvas/constants.h"
 #include "canvas/row_text.h"
+#include "canvas/virtual_keys.h"
 
 namespace quillo::tools {
 
@@ -43,6 +44,29 @@ std::string refill_pen(std::string_view row, int slot, bool double_byte) {
     if (double_byte) return pen.empty() ? std::string("  ") : pen;
     if (pen.empty() || static_cast<unsigned char>(pen[0]) >= 129) return " ";
     return pen;
+}
+
+bool key_keeps_pen_box(int key) {
+    using namespace canvas;
+    switch (key) {
+        case kVkBackspace:
+        case kVkEnter:
+        case kVkShift:
+        case kVkControl:
+        case kVkAlt:
+        case kVkPause:
+        case kVkCapsLock:
+        case kVkPageUp:
+        case kVkPageDown:
+        case kVkEnd:
+        case kVkHome:
+        case kVkInsert:
+        case kVkDelete:
+        case kVkDivide:
+            return true;
+        default:
+            return key >= kVkF1 && key <= kVkF12;
+    }
 }
 
 int hovered_slot_at(int x) {

@@ -22,6 +22,12 @@ std::string complete_pen_box(std::string box, std::string_view row, int slot, bo
 // where that gives nothing usable.
 std::string refill_pen(std::string_view row, int slot, bool double_byte);
 
+// True for the keys (virtual-key codes) that leave the pen box as it is: Backspace, Enter,
+// Shift, Ctrl, Alt, Pause, Caps Lock, Page Up, Page Down, End, Home, Insert, Delete, "/" of
+// the numeric pad and F1 to F12. Every other key empties the box first, so that what it types
+// or pastes (Ctrl+V) becomes the new pen.
+bool key_keeps_pen_box(int key);
+
 // Slot under x pixels of the pen row.
 int hovered_slot_at(int x);
 // Left edge of the pen box over a slot; the eraser has its own place.

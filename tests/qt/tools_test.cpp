@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +12,12 @@
 #include "platform/qt/gbk_qt.h"
 #include "tools/pen_row.h"
 #include "window_fixture.h"
+
+// Exported by QtGui: key input that, like a real key, first offers itself to the shortcuts.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k,
+                                               Qt::KeyboardModifiers mods,
+                                               const QString& text = QString(),
+                                               bool autorep = false, ushort count = 1);
 
 namespace quillo::testing {
 
@@ -68,6 +75,15 @@ class ToolsTest : public WindowTest {
                            Qt::NoModifier);
             QApplication::sendEvent(w, &ev);
         }
+        settle();
+    }
+
+    // A key as the keyboard delivers it: the shortcuts see it first.
+    void typed(QWidget* target, int k, Qt::KeyboardModifiers mods = Qt::NoModifier,
+               const QString& text = {}) {
+        static ulong timestamp = 0;
+        if (!qt_sendShortcutOverrideEvent(target, ++timestamp, k, mods, text))
+            key(target, k, text, mods);
         settle();
     }
 
@@ -178,6 +194,56 @@ TEST_F(ToolsTest, PenBoxCoversTheGlyphItEditsAndAWildSlotStaysHarmless) {
     EXPECT_EQ(form->pen_txt->geometry(), QRect(form->Label6->x(), form->pen_txt->y(),
                                                form->Label6->width(), form->pen_txt->height()));
     EXPECT_LE(form->Label6->geometry().right(), row_left);
+}
+
+TEST_F(ToolsTest, KeysInThePenBoxStartANewPenExceptTheListedOnesAndShortcuts) {
+    start_single_byte();
+    form->activateWindow();
+    form->pen_txt->setFocus();
+    settle();
+    // Ctrl+V: Ctrl keeps the box, V empties it, and the pasted text is the new pen.
+    QApplication::clipboard()->setText("@");
+    typed(form->pen_txt, Qt::Key_Control, Qt::ControlModifier);
+    EXPECT_EQ(form->pen_text, "#");
+    typed(form->pen_txt, Qt::Key_V, Qt::ControlModifier, "\x16");
+    EXPECT_EQ(form->pen_text, "@");
+    // Listed keys keep it; any other Ctrl+letter or Escape empties it.
+    typed(form->pen_txt, Qt::Key_Home);
+    typed(form->pen_txt, Qt::Key_Delete, Qt::NoModifier, "\x7f");
+    EXPECT_EQ(form->pen_text, "");  // Delete kept the box, then removed its "@"
+    typed(form->pen_txt, Qt::Key_End);
+    EXPECT_EQ(form->pen_text, "1");  // the next key fills an empty box from the slot
+    form->pen_txt->setText("x");
+    typed(form->pen_txt, Qt::Key_Shift, Qt::ShiftModifier);
+    typed(form->pen_txt, Qt::Key_PageDown);
+    EXPECT_EQ(form->pen_text, "x");
+    typed(form->pen_txt, Qt::Key_B, Qt::ControlModifier, "\x02");
+    EXPECT_EQ(form->pen_text, "");
+    form->pen_txt->setText("x");
+    typed(form->pen_txt, Qt::Key_Escape, Qt::NoModifier, "\x1b");
+    EXPECT_EQ(form->pen_text, "");
+
+    // A shortcut of the program works in the box and leaves the pen: Ctrl+Z undoes the canvas.
+    form->pen_txt->setText("#");
+    click("sb2_dot");
+    drag({{3, 3}});
+    EXPECT_EQ(trimmed(canvas::kCommitted, 3), "  #");
+    form->pen_txt->setFocus();
+    typed(form->pen_txt, Qt::Key_Z, Qt::ControlModifier, "\x1a");
+    EXPECT_EQ(trimmed(canvas::kCommitted, 3), " ");
+    EXPECT_EQ(form->pen_text, "#");
+}
+
+TEST_F(ToolsTest, Edit1ShowsTheVirtualKeyCodeOfTheLastKey) {
+    start();
+    key(form->Image1, Qt::Key_F2);
+    EXPECT_EQ(form->Edit1->text(), "113");
+    key(form->Image1, Qt::Key_A, "a");
+    EXPECT_EQ(form->Edit1->text(), "65");
+    key(form->Image1, Qt::Key_Return, "\r");
+    EXPECT_EQ(form->Edit1->text(), "13");
+    key(form->Image1, Qt::Key_Left);
+    EXPECT_EQ(form->Edit1->text(), "37");
 }
 
 TEST_F(ToolsTest, RandomCountIsCheckedAndClamped) {

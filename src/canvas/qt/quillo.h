@@ -154,7 +154,7 @@ class TForm1 : public QMainWindow {
     void image1_move_tools(int x, int y);  // coordinate display, then the per-cell dispatch
     void Image1MouseUp(int x, int y);
     void FormClick();
-    bool pen_txtKeyDown(int key, int modifiers);  // true when the key is used up
+    bool pen_txtKeyDown(int key);  // key: virtual-key code; true when the key is used up
     void pen_txtKeyPress();
     void pen_txtClick();
     void Label1MouseMove(int x);

@@ -23,6 +23,7 @@
 #include "canvas/qt/event_hook.h"
 #include "canvas/qt/quillo.h"
 #include "canvas/row_text.h"
+#include "canvas/virtual_keys.h"
 #include "document/colour_file.h"
 #include "document/file_names.h"
 #include "document/program_paths.h"
@@ -368,7 +369,9 @@ void TForm1::changeEvent(QEvent* event) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    Edit1->setText(QString::number(event->key() & 0xFFFF));
+    const int code =
+        virtual_key_code(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+    if (code != 0) Edit1->setText(QString::number(code));
     QMainWindow::keyPressEvent(event);
 }
 
