@@ -13,6 +13,7 @@
 #include "document/document.h"
 #include "document/settings.h"
 #include "document/text_file.h"
+#include "extras/snake.h"
 #include "platform/colours.h"
 #include "platform/raster.h"
 #include "tools/selection.h"
@@ -22,10 +23,15 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QScrollBar;
 class QTimer;
 class QToolBar;
 class QMenu;
+
+namespace quillo::extras {
+class TSelectForm;
+}
 
 namespace quillo::canvas {
 
@@ -234,6 +240,49 @@ class TForm1 : public QMainWindow {
     std::filesystem::path html_temp_dir();        // temp_dir, found on first use if still empty
                                                   // ---- end of HTML export ----
 
+    // ---- character picker (src/extras/qt/tform1_picker.cpp) ----
+    extras::TSelectForm* SelectForm = nullptr;
+    // Double click on the pen box, and the menu item n_dictionary (F8): shows the picker.
+    void pen_txtDblClick(const Sender& sender);
+    // ---- end of character picker ----
+
+    // ---- canvas transforms and the selection's clipboard (src/textops/qt/tform1_transforms.cpp,
+    // src/document/qt/tform1_clipboard.cpp) ----
+    void n_turn_0Click(const Sender& sender);  // mirror or turn the canvas, by the sender's Tag
+    void sb_clearClick(const Sender& sender);  // fill the canvas with the pen character
+    void pop_cutClick(const Sender& sender);
+    void pop_copyClick(const Sender& sender);
+    void pop_clearClick(const Sender& sender);
+    void pop_pasteClick(const Sender& sender);       // with word wrap
+    void pop_paste_sameClick(const Sender& sender);  // each line cut at the block's width
+    void pop_txt_fileClick(const Sender& sender);
+    // The floating block's image after its text changed; size and place stay.
+    void redraw_floating_selection();
+    // ---- end of canvas transforms and the selection's clipboard ----
+
+    // ---- snake game (src/extras/qt/tform1_game.cpp) ----
+    // The running flag is snake_running. The options dialog sets snake_start_length (2..30)
+    // and shows it in Gau_long, and sets Timer1's interval from snake.level.
+    extras::SnakeState snake;
+    int snake_start_length = extras::kSnakeMinStartLength;  // not kept in the settings file
+    QTimer* Timer1 = nullptr;                               // the step timer
+    QProgressBar* gau_speed = nullptr;
+    QProgressBar* Gau_long = nullptr;
+    QProgressBar* Gau_far = nullptr;
+    QLineEdit* Edit4 = nullptr;  // the score
+
+    void build_game_widgets();  // the gauges in CoolBar1, Timer1, the game's keys
+    void N_game_singleClick(const Sender& sender);
+    void N_game_overClick(const Sender& sender);
+    void n_game_paulsClick(const Sender& sender);
+    void N9Click(const Sender& sender);
+    void Timer1Timer();
+    void snake_pen_key(int key);    // a key in pen_txt while the game runs
+    void snake_edit1_key(int key);  // a key in Edit1 while the game runs
+    void game_board_resized();      // the canvas changed size under a running game
+    void show_game_gauges();
+    // ---- end of snake game ----
+
     // ---- the other windows: created once after the main window, alive until exit
     // (src/canvas/qt/tform1_windows.cpp) ----
     void create_other_windows();
@@ -264,7 +313,8 @@ class TForm1 : public QMainWindow {
     bool dragged_ = false;        // the last release ended a drag: no click follows
     int applied_byte_mode_ = -1;  // -1: none applied yet
     int status_mouse_x_ = 0;
-    QSize resized_for_;  // the window's size when the canvas last followed it
+    QSize resized_for_;             // the window's size when the canvas last followed it
+    bool resized_in_game_ = false;  // and whether the snake game's layout was shown then
 };
 
 }  // namespace quillo::canvas

@@ -165,6 +165,7 @@ void TForm1::build_widgets() {
     write_in_imag->on_end_drag = [this] { run_command([this] { write_in_imagEndDrag(); }); };
     write_in_imag->on_context_menu = [this](const QPoint& p) { Pop_1->popup(p); };
     build_colour_widgets();
+    build_game_widgets();
 
     Timer3 = new QTimer(this);
     Timer3->setObjectName("Timer3");
@@ -178,9 +179,11 @@ void TForm1::build_widgets() {
         ScrollBar1->raise();
         // The canvas follows a change of the window's size only. Tool bars shown or hidden, a
         // mode switch or a parameter box move the panel's edges inside a window of the same
-        // size: the canvas keeps its place in the document and its undo.
-        if (created_ && size() != resized_for_) {
+        // size: the canvas keeps its place in the document and its undo. The snake game is
+        // the exception: its board takes the panel as the game's own layout leaves it.
+        if (created_ && (size() != resized_for_ || snake_running != resized_in_game_)) {
             resized_for_ = size();
+            resized_in_game_ = snake_running;
             run_command([this] { FormResize(); });
         }
     };
@@ -356,7 +359,7 @@ void TForm1::show_mode_widgets() {
         commands.set_enabled("n_total_txt", false);
         Image1->show();
         source_memo->hide();
-        ControlBar1->show();
+        ControlBar1->setVisible(!snake_running);
         CoolBar3->show();
         if (!snake_running) ScrollBar1->show();
     }
