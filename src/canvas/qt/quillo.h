@@ -40,6 +40,7 @@ namespace quillo::canvas {
 
 class Blackboard;
 class CanvasImage;
+class PenRowLabel;
 class OverlayImage;
 class StatusBar;
 
@@ -75,9 +76,9 @@ class TForm1 : public QMainWindow {
     QScrollBar* ScrollBar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     QWidget* ControlBar1 = nullptr;
-    QWidget* CoolBar3 = nullptr;  // pen row bar
-    QWidget* CoolBar1 = nullptr;  // game gauges
-    QLabel* Label1 = nullptr;     // pen row
+    QWidget* CoolBar3 = nullptr;    // pen row bar
+    QWidget* CoolBar1 = nullptr;    // game gauges
+    PenRowLabel* Label1 = nullptr;  // pen row
     QLineEdit* pen_txt = nullptr;
     QLabel* Label6 = nullptr;  // eraser
     QLineEdit* Edit1 = nullptr;
@@ -162,7 +163,7 @@ class TForm1 : public QMainWindow {
     void image1_move_tools(int x, int y);  // coordinate display, then the per-cell dispatch
     void Image1MouseUp(int x, int y);
     void FormClick();
-    bool pen_txtKeyDown(int key, int modifiers);  // true when the key is used up
+    bool pen_txtKeyDown(int key);  // key: virtual-key code; true when the key is used up
     void pen_txtKeyPress();
     void pen_txtClick();
     void Label1MouseMove(int x);
@@ -331,6 +332,7 @@ class TForm1 : public QMainWindow {
 
   private:
     void FormCreate();
+    void show_mode_widgets();  // the widgets of the editing mode, as activation shows them
     void build_widgets();
     void open_command_line_file();
     void toggle_tool_bar(const char* item, QWidget* bar, int width);
@@ -345,6 +347,8 @@ class TForm1 : public QMainWindow {
     bool dragged_ = false;        // the last release ended a drag: no click follows
     int applied_byte_mode_ = -1;  // -1: none applied yet
     int status_mouse_x_ = 0;
+    QSize resized_for_;             // the window's size when the canvas last followed it
+    bool resized_in_game_ = false;  // and whether the snake game's layout was shown then
 };
 
 }  // namespace quillo::canvas
