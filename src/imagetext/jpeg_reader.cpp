@@ -57,8 +57,9 @@ extern "C" void on_progress(j_common_ptr c) {
 enum class Outcome { ok, error, too_large_declared, too_large_decoded };
 
 struct DecodeRequest {
-    const std::uint8_t* data;
+    const std::uint8_t* data;  // the bytes in memory, or
     std::size_t size;
+    std::FILE* file;  // a file read a few kilobytes at a time
     const DecodeLimits* limits;
     int min_w;
     int min_h;
@@ -90,7 +91,10 @@ Outcome decode(const DecodeRequest& r) {
     progress.pub.progress_monitor = on_progress;
     progress.cinfo = &cinfo;
     cinfo.progress = &progress.pub;
-    jpeg_mem_src(&cinfo, r.data, static_cast<unsigned long>(r.size));
+    if (r.file)
+        jpeg_stdio_src(&cinfo, r.file);
+    else
+        jpeg_mem_src(&cinfo, r.data, static_cast<unsigned long>(r.size));
     jpeg_read_header(&cinfo, TRUE);
     r.declared->width = int(cinfo.image_width);
     r.declared->height = int(cinfo.image_height);
@@ -157,15 +161,19 @@ int jpeg_scale_denominator(int w, int h, int min_w, int min_h) {
     return 1;
 }
 
-Picture read_jpeg(std::span<const std::uint8_t> bytes, const DecodeLimits& limits, int min_w,
-                  int min_h, JpegSize* declared) {
-    if (!looks_like_jpeg(bytes)) throw PictureError("The file is not a JPEG picture.");
+namespace {
+
+Picture decode_or_throw(DecodeRequest request, const DecodeLimits& limits, JpegSize* declared) {
     Picture out;
     JpegSize size, decoded;
     char message[JMSG_LENGTH_MAX];
     bool cut_short = false;
-    const DecodeRequest request{bytes.data(), bytes.size(), &limits, min_w,      min_h,
-                                &out,         &size,        message, &cut_short, &decoded};
+    request.limits = &limits;
+    request.out = &out;
+    request.declared = &size;
+    request.message = message;
+    request.cut_short = &cut_short;
+    request.decoded = &decoded;
     const Outcome outcome = decode(request);
     if (declared) *declared = size;
     switch (outcome) {
@@ -183,6 +191,28 @@ Picture read_jpeg(std::span<const std::uint8_t> bytes, const DecodeLimits& limit
     if (cut_short)
         throw PictureError(std::string("The JPEG picture is cut short (") + message + ").");
     throw PictureError(std::string("The JPEG picture cannot be read: ") + message + ".");
+}
+
+}  // namespace
+
+Picture read_jpeg(std::span<const std::uint8_t> bytes, const DecodeLimits& limits, int min_w,
+                  int min_h, JpegSize* declared) {
+    if (!looks_like_jpeg(bytes)) throw PictureError("The file is not a JPEG picture.");
+    DecodeRequest request{};
+    request.data = bytes.data();
+    request.size = bytes.size();
+    request.min_w = min_w;
+    request.min_h = min_h;
+    return decode_or_throw(request, limits, declared);
+}
+
+Picture read_jpeg_file(std::FILE* file, const DecodeLimits& limits, int min_w, int min_h,
+                       JpegSize* declared) {
+    DecodeRequest request{};
+    request.file = file;
+    request.min_w = min_w;
+    request.min_h = min_h;
+    return decode_or_throw(request, limits, declared);
 }
 
 std::string encode_jpeg(const Picture& picture, int quality) {

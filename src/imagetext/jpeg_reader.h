@@ -3,6 +3,7 @@
 // the file holds, the decoder scales by 1/2, 1/4 or 1/8 in the DCT, which is several times
 // faster than decoding everything and shrinking afterwards.
 #include <cstdint>
+#include <cstdio>
 #include <span>
 #include <string>
 
@@ -29,6 +30,11 @@ struct JpegSize {
 // `declared`, when given, receives the size the file declares.
 Picture read_jpeg(std::span<const std::uint8_t> bytes, const DecodeLimits& limits = {},
                   int min_w = 0, int min_h = 0, JpegSize* declared = nullptr);
+
+// The same, reading an open file from its current position a few kilobytes at a time, so a
+// photo of many megabytes never sits in memory whole.
+Picture read_jpeg_file(std::FILE* file, const DecodeLimits& limits = {}, int min_w = 0,
+                       int min_h = 0, JpegSize* declared = nullptr);
 
 // A baseline JPEG of the picture at the given quality (1..100), for tests and benchmarks that
 // need a picture file without shipping one.

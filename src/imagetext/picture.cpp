@@ -11,6 +11,13 @@ Picture::Picture(int w, int h)
       pixels(std::size_t(width) * std::size_t(height), 0xFF000000u) {}
 
 int grey_value(int r, int g, int b) {
+    // The exact value is n / 100. Away from a half, the extended-precision sum (off by far less
+    // than 0.01) rounds the same way, so integers decide; exact halves are left to the
+    // extended sum itself, whose last bits decide them.
+    const int n = 30 * r + 59 * g + 11 * b;
+    const int q = n / 100, rest = n % 100;
+    if (rest < 50) return q;
+    if (rest > 50) return q + 1;
     // long double is the x87 extended type here; the sum is formed left to right.
     const long double v = 0.3L * r + 0.59L * g + 0.11L * b;
     return static_cast<int>(std::nearbyintl(v));
@@ -47,6 +54,18 @@ Picture stretch_region(const Picture& source, int left, int top, int right, int 
     if (w <= 0 || h <= 0) return Picture{};
     Picture out(w, h);
     if (right <= left || bottom <= top) return out;  // nothing to copy: black, as a new bitmap
+    if (w >= right - left && h >= bottom - top) {
+        // Enlarging (the preview): every target pixel repeats one source pixel.
+        std::vector<int> column(static_cast<std::size_t>(w));
+        for (int x = 0; x < w; ++x)
+            column[std::size_t(x)] = left + int(std::int64_t(x) * (right - left) / w);
+        for (int y = 0; y < h; ++y) {
+            const std::uint32_t* line = source.row(top + int(std::int64_t(y) * (bottom - top) / h));
+            std::uint32_t* target = out.row(y);
+            for (int x = 0; x < w; ++x) target[x] = line[column[std::size_t(x)]];
+        }
+        return out;
+    }
     const std::vector<Span> xs = spans(left, right - left, w);
     const std::vector<Span> ys = spans(top, bottom - top, h);
     std::vector<std::uint64_t> sums(std::size_t(w) * 3);

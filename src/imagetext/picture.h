@@ -2,6 +2,8 @@
 // Pictures as the image window holds them: the source picture, the working picture (the whole
 // picture or a cut-out) and the resolution image whose every pixel becomes one character cell.
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/raster.h"
@@ -10,12 +12,33 @@ namespace quillo::imagetext {
 
 using platform::Rgb;  // 0x00RRGGBB
 
+// Leaves new elements uninitialised where no value is given: a decoder that writes every pixel
+// need not clear megabytes first.
+template <class T>
+struct UninitialisedAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = UninitialisedAllocator<U>;
+    };
+    UninitialisedAllocator() = default;
+    template <class U>
+    UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+    template <class U>
+    void construct(U* p) noexcept {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
 // 24-bit pixels kept one to a 32-bit word (0xFFRRGGBB, the top byte is ignored), row by row
 // from the top, so that a Qt image can show the memory as it is.
 struct Picture {
     int width = 0;
     int height = 0;
-    std::vector<std::uint32_t> pixels;
+    std::vector<std::uint32_t, UninitialisedAllocator<std::uint32_t>> pixels;
 
     Picture() = default;
     Picture(int w, int h);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "test_pictures.h"
 
 namespace quillo::imagetext {
@@ -24,6 +26,16 @@ TEST(GreyValue, WeightsTheChannelsAndRoundsHalvesToEven) {
     EXPECT_EQ(grey_value(0, 0, 150), 16);  // 16.5
     // Just below a half stays below.
     EXPECT_EQ(grey_value(0, 50, 0), 29);  // 29.4999...
+}
+
+TEST(GreyValue, IntegerShortcutAgreesWithTheExtendedSum) {
+    for (int r = 0; r < 256; r += 3)
+        for (int g = 0; g < 256; ++g)
+            for (int b = 0; b < 256; b += 5) {
+                const long double v = 0.3L * r + 0.59L * g + 0.11L * b;
+                ASSERT_EQ(grey_value(r, g, b), static_cast<int>(std::nearbyintl(v)))
+                    << r << " " << g << " " << b;
+            }
 }
 
 TEST(Stretch, ShrinkingAveragesAndEnlargingRepeats) {

@@ -235,15 +235,9 @@ void Timg2html::FormResize() {
 }
 
 void Timg2html::open_picture_file(const std::string& path) {
-    const std::string bytes = read_picture_bytes(path);
-    Picture picture;
-    try {
-        picture = decode_picture(as_bytes(bytes), {}, kShownMinSide, kShownMinSide);
-    } catch (const PictureError& e) {
-        if (sniff_picture(as_bytes(bytes)) != PictureFormat::png)
-            throw PictureError(picture_error_text(path, e.what()));
-        picture = read_png(bytes, path);
-    }
+    PictureFormat format = PictureFormat::unknown;
+    Picture picture = load_picture_file(path, kShownMinSide, kShownMinSide, &format);
+    if (format == PictureFormat::png) picture = read_png(read_picture_bytes(path).view(), path);
     setWindowTitle(q(picture_caption(path)));
     state.open(std::move(picture));
 }

@@ -8,7 +8,7 @@
 
 namespace quillo::imagetext {
 
-Picture read_png(const std::string& bytes, const std::string& path, const DecodeLimits& limits) {
+Picture read_png(std::string_view bytes, const std::string& path, const DecodeLimits& limits) {
     QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);

@@ -1,6 +1,7 @@
 #pragma once
 // PNG pictures, read by Qt's image reader (the cores read BMP and JPEG themselves).
 #include <string>
+#include <string_view>
 
 #include "imagetext/picture.h"
 #include "imagetext/picture_limits.h"
@@ -9,7 +10,6 @@ namespace quillo::imagetext {
 
 // The picture, or PictureError naming `path`. The declared size is checked against the limits
 // before a pixel is decoded.
-Picture read_png(const std::string& bytes, const std::string& path,
-                 const DecodeLimits& limits = {});
+Picture read_png(std::string_view bytes, const std::string& path, const DecodeLimits& limits = {});
 
 }  // namespace quillo::imagetext
