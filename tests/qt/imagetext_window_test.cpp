@@ -15,6 +15,7 @@
 #include "../imagetext/test_pictures.h"
 #include "canvas/qt/canvas_widgets.h"
 #include "document/text_file.h"
+#include "extras/qt/select_form.h"
 #include "imagetext/jpeg_reader.h"
 #include "imagetext/qt/img2html.h"
 #include "imagetext/qt/picture_view.h"
@@ -330,10 +331,20 @@ TEST_F(ImageWindowTest, FirstShowingAsksForAPictureAndTheGreyViewToggles) {
     EXPECT_EQ(w()->state.working(), w()->state.source());
     EXPECT_FALSE(w()->Btop->isVisible());
 
+    // The character picker opens above this window and goes back to the main window after.
+    w()->pen_txtDblClick();
+    settle();
+    ASSERT_NE(form->SelectForm, nullptr);
+    EXPECT_TRUE(form->SelectForm->isVisible());
+    EXPECT_EQ(form->SelectForm->parentWidget(), w());
+    w()->set_pen_text("\xD6\xD0");
+    EXPECT_EQ(form->pen_txt->text(), QString::fromUtf8("中"));
+
     w()->Tb_help->click();
     EXPECT_EQ(fs::path(ui.opened().back()).filename(), "quillo_map.htm");
     w()->ToolButton3->click();
     EXPECT_FALSE(w()->isVisible());
+    EXPECT_EQ(form->SelectForm->parentWidget(), form.get());
 }
 
 }  // namespace

@@ -27,6 +27,10 @@ class QTimer;
 class QToolBar;
 class QMenu;
 
+namespace quillo::extras {
+class TSelectForm;
+}
+
 namespace quillo::imagetext {
 class Timg2html;
 }
@@ -236,6 +240,26 @@ class TForm1 : public QMainWindow {
     void n_html_out2Click(const Sender& sender);  // the document in <pre>, no colours
     std::filesystem::path html_temp_dir();        // temp_dir, found on first use if still empty
                                                   // ---- end of HTML export ----
+
+    // ---- character picker (src/extras/qt/tform1_picker.cpp) ----
+    extras::TSelectForm* SelectForm = nullptr;
+    // Double click on the pen box, and the menu item n_dictionary (F8): shows the picker.
+    void pen_txtDblClick(const Sender& sender);
+    // ---- end of character picker ----
+
+    // ---- canvas transforms and the selection's clipboard (src/textops/qt/tform1_transforms.cpp,
+    // src/document/qt/tform1_clipboard.cpp) ----
+    void n_turn_0Click(const Sender& sender);  // mirror or turn the canvas, by the sender's Tag
+    void sb_clearClick(const Sender& sender);  // fill the canvas with the pen character
+    void pop_cutClick(const Sender& sender);
+    void pop_copyClick(const Sender& sender);
+    void pop_clearClick(const Sender& sender);
+    void pop_pasteClick(const Sender& sender);       // with word wrap
+    void pop_paste_sameClick(const Sender& sender);  // each line cut at the block's width
+    void pop_txt_fileClick(const Sender& sender);
+    // The floating block's image after its text changed; size and place stay.
+    void redraw_floating_selection();
+    // ---- end of canvas transforms and the selection's clipboard ----
 
     // ---- image to text art (src/imagetext/qt/tform1_img2html.cpp) ----
     imagetext::Timg2html* img2html = nullptr;

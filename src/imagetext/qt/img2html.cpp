@@ -21,6 +21,7 @@
 #include <filesystem>
 
 #include "canvas/qt/quillo.h"
+#include "extras/qt/select_form.h"
 #include "imagetext/picture_file.h"
 #include "imagetext/qt/picture_view.h"
 #include "imagetext/qt/png_reader.h"
@@ -63,6 +64,9 @@ Timg2html::Timg2html(canvas::TForm1* main) : QDialog(main), main_(main) {
     resize(640, 480);
     build_widgets();
     FormCreate();
+    // The character picker sets the main window's pen box; this window's box shows the same.
+    if (main_->SelectForm)
+        main_->SelectForm->add_pen_listener([this](const std::string& gbk) { set_pen_text(gbk); });
 }
 
 void Timg2html::run(const std::function<void()>& handler) {

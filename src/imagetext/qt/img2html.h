@@ -156,18 +156,16 @@ class Timg2html : public QDialog {
   signals:
     // SB_text_in: show the source-text window modally (connect Ttext_in_windows here).
     void show_source_text_window();
-    // Double click on pen_txt: show the character picker (connect TSelectForm here); the picker
-    // then sets both pen boxes through set_pen_text().
-    void show_character_picker();
     // tb_send: show the upload dialog modally with the image template (connect Tsend_form).
     void show_upload_dialog();
 
   public slots:
-    // The character picker's choice: the window's pen box and the main window's (GBK).
+    // A character for the pen: the window's pen box and the main window's (GBK).
     void set_pen_text(const std::string& gbk);
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:

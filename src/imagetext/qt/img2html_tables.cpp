@@ -14,6 +14,7 @@
 
 #include "canvas/qt/quillo.h"
 #include "canvas/row_text.h"
+#include "extras/qt/select_form.h"
 #include "imagetext/qt/img2html.h"
 #include "platform/qt/gbk_qt.h"
 
@@ -326,7 +327,26 @@ void Timg2html::RB_word_textClick() {
 }
 
 void Timg2html::pen_txtDblClick() {
-    emit show_character_picker();
+    extras::TSelectForm* picker = main_->SelectForm;
+    if (!picker) return;
+    // This window blocks the others while it is open; the picker must take clicks above it, so
+    // it belongs to this window until it closes (hideEvent gives it back).
+    if (isVisible() && picker->parentWidget() != this) {
+        const bool shown = picker->isVisible();
+        picker->setParent(this, picker->windowFlags());
+        if (shown) picker->show();
+    }
+    picker->show_for_pen();
+}
+
+void Timg2html::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    extras::TSelectForm* picker = main_->SelectForm;
+    if (picker && picker->parentWidget() == this) {
+        const bool shown = picker->isVisible();
+        picker->setParent(main_, picker->windowFlags());
+        if (shown) picker->show();
+    }
 }
 
 void Timg2html::SB_text_inClick() {
@@ -335,7 +355,7 @@ void Timg2html::SB_text_inClick() {
 
 void Timg2html::set_pen_text(const std::string& gbk) {
     pen_txt->setText(platform::to_qstring(gbk));
-    main_->pen_txt->setText(platform::to_qstring(gbk));
+    if (main_->pen_txt->text() != pen_txt->text()) main_->pen_txt->setText(pen_txt->text());
 }
 
 }  // namespace quillo::imagetext
