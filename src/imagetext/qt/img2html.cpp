@@ -224,6 +224,9 @@ void Timg2html::FormShow() {
     LB_ColorBoard->setStyleSheet("background: " + board.name() + ";");
     LB_ColorBoard->setProperty("Colour", main_->canvas_back_colour);
     pen_txt->setText(platform::to_qstring(main_->pen_text));
+    // Windows linked after this one was made (source text, upload) enable their buttons now.
+    if (RB_word_text->isChecked()) RB_word_textClick();
+    update_limits();
     if (open_dialog_file.empty()) tb_openfileClick();
 }
 
