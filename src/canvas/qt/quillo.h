@@ -36,6 +36,10 @@ namespace quillo::extras {
 class TSelectForm;
 }
 
+namespace quillo::imagetext {
+class Timg2html;
+}
+
 namespace quillo::canvas {
 
 class Blackboard;
@@ -316,6 +320,14 @@ class TForm1 : public QMainWindow {
     void game_board_resized();      // the canvas changed size under a running game
     void show_game_gauges();
     // ---- end of snake game ----
+
+    // ---- image to text art (src/imagetext/qt/tform1_img2html.cpp) ----
+    imagetext::Timg2html* img2html = nullptr;
+    void m_img2htmlClick(const Sender& sender);  // F6: the image window, modal
+    // Rows of text art (at most 80, all `cells` wide) become the selection buffer and float at
+    // the canvas's top-left corner with the selection colours already set, as after a paste.
+    void float_image_art(const std::vector<std::string>& rows, int cells);
+    // ---- end of image to text art ----
 
     // ---- the other windows: created once after the main window, alive until exit
     // (src/canvas/qt/tform1_windows.cpp) ----
