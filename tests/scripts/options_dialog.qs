@@ -35,9 +35,23 @@ answer-colour 0x00FF00
 click Label17
 answer-colour-cancel
 click Label16
+# The hand-off program must be one that runs.
+click TabSheet2
+expect-text outwork_edit "quillo.exe"
+answer-file "/etc/passwd"
+click Button3
+expect-message "“/etc/passwd”不是可以运行的程序，请另选一个。"
+expect-text outwork_edit "quillo.exe"
+answer-file "/bin/sh"
+click Button3
+expect-text outwork_edit "/bin/sh"
 click Button1
 expect-pixel 1 1 0x00FF00
 expect-no-message
+click n_option
+click TabSheet2
+expect-text outwork_edit "/bin/sh"
+click Button2
 
 # Registration: the default text editor, colour files and the context entry; then undone.
 click n_option
