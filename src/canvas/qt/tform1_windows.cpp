@@ -1,12 +1,14 @@
 // The program's other windows. Each is created once, right after the main window, in a fixed
 // order, and lives until exit; the main window keeps a pointer to each under its form name.
 #include "canvas/qt/quillo.h"
+#include "document/qt/option_form.h"
 #include "extras/qt/select_form.h"
 #include "imagetext/qt/img2html.h"
 
 namespace quillo::canvas {
 
 void TForm1::create_other_windows() {
+    option_form = new document::Toption_form(*this);
     SelectForm = new extras::TSelectForm(*this);
     img2html = new imagetext::Timg2html(this);
 }
