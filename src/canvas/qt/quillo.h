@@ -16,6 +16,7 @@
 #include "platform/colours.h"
 #include "platform/raster.h"
 #include "tools/selection.h"
+#include "tools/text_gun.h"
 
 class QComboBox;
 class QFrame;
@@ -26,6 +27,10 @@ class QScrollBar;
 class QTimer;
 class QToolBar;
 class QMenu;
+
+namespace quillo::output {
+class Ttext_in_windows;
+}
 
 namespace quillo::canvas {
 
@@ -232,6 +237,18 @@ class TForm1 : public QMainWindow {
     void n_html_out2Click(const Sender& sender);  // the document in <pre>, no colours
     std::filesystem::path html_temp_dir();        // temp_dir, found on first use if still empty
                                                   // ---- end of HTML export ----
+
+    // ---- fill, replace and text gun (src/tools/qt/tform1_text_gun.cpp) ----
+    output::Ttext_in_windows* text_in_windows = nullptr;  // the source-text window
+    tools::GunFeed gun_feed;                              // what the text gun lays next
+
+    void wire_text_gun_events();     // double-click of the pen box
+    void click_tools(int x, int y);  // replace and fill at cell (x, y), then commit
+    void text_gun_set_up();          // selecting the text gun
+    void text_gun_reload();          // the source-text window, then a new feed from its first line
+    void show_gun_feed();            // the pen row shows the feed's front
+    void pen_txtDblClick();          // with the text gun: reload
+    // ---- end of fill, replace and text gun ----
 
     // ---- the other windows: created once after the main window, alive until exit
     // (src/canvas/qt/tform1_windows.cpp) ----
