@@ -21,32 +21,50 @@ struct RunList {
     Run at(int i) const { return runs[static_cast<std::size_t>(i)]; }
 };
 
+// One row's cells as the fill sees them: only cells the row holds whole, up to the last cell.
+struct RowCells {
+    const char* bytes;
+    int cells;
+    int size;  // bytes per cell
+
+    bool holds(int k, std::string_view ch) const {
+        const char* cell = bytes + static_cast<std::ptrdiff_t>(k - 1) * size;
+        return cell[0] == ch[0] && (size == 1 || cell[1] == ch[1]);
+    }
+};
+
 struct Region {
     canvas::CanvasState& c;
     std::string_view character;
     std::string put;  // the bytes each filled cell receives
     int last_cell;
-    bool twin;
+    int size;
 
-    bool holds(std::string_view row, int k) const { return cell_bytes(row, k, twin) == character; }
+    RowCells cells_of(int r) const {
+        const std::string& row = c.layers.row(canvas::kWorking, r);
+        const int whole = std::min(static_cast<int>(row.size()), canvas::kMaxRowBytes) / size;
+        return {row.data(), std::min(whole, last_cell), size};
+    }
 
     // Every maximal stretch of cells equal to the character, in column order.
     void candidates(int r, RunList& out) const {
-        const std::string& row = c.layers.row(canvas::kWorking, r);
+        const RowCells row = cells_of(r);
         out.count = 0;
-        for (int k = 1; k <= last_cell; ++k) {
-            if (!holds(row, k)) continue;
+        for (int k = 1; k <= row.cells; ++k) {
+            if (!row.holds(k, character)) continue;
             const int start = k;
-            while (k < last_cell && holds(row, k + 1)) ++k;
+            while (k < row.cells && row.holds(k + 1, character)) ++k;
             out.add({start, k});
         }
     }
 
     int fill_run(int r, Run run) {
-        std::string& row = c.layers.row(canvas::kWorking, r);
-        const std::size_t size = put.size();
-        for (int k = run.start; k <= run.end; ++k)
-            row.replace(static_cast<std::size_t>(k - 1) * size, size, put);
+        char* cell = c.layers.row(canvas::kWorking, r).data() +
+                     static_cast<std::ptrdiff_t>(run.start - 1) * size;
+        for (int k = run.start; k <= run.end; ++k, cell += size) {
+            cell[0] = put[0];
+            if (size == 2) cell[1] = put[1];
+        }
         return run.end - run.start + 1;
     }
 
@@ -83,17 +101,15 @@ struct Region {
 
 int fill(canvas::CanvasState& c, Cell at, std::string_view character, std::string_view pen) {
     const bool twin = c.double_byte;
-    Region region{c, character, pen_cell(pen, twin), twin ? c.width / 2 : c.width, twin};
-    region.last_cell =
-        std::min(region.last_cell, twin ? canvas::kMaxRowBytes / 2 : canvas::kMaxRowBytes);
-    if (region.put.empty() || character.size() != (twin ? 2u : 1u)) return 0;
+    const int size = twin ? 2 : 1;
+    Region region{c, character, pen_cell(pen, twin), twin ? c.width / 2 : c.width, size};
+    if (region.put.empty() || character.size() != static_cast<std::size_t>(size)) return 0;
     if (at.y < 1 || at.y > c.height || at.y > canvas::kMaxRows) return 0;
-    if (at.x < 1 || at.x > region.last_cell) return 0;
-    const std::string& row = c.layers.row(canvas::kWorking, at.y);
-    if (!region.holds(row, at.x)) return 0;
+    const RowCells row = region.cells_of(at.y);
+    if (at.x < 1 || at.x > row.cells || !row.holds(at.x, character)) return 0;
     Run seed{at.x, at.x};
-    while (seed.start > 1 && region.holds(row, seed.start - 1)) --seed.start;
-    while (seed.end < region.last_cell && region.holds(row, seed.end + 1)) ++seed.end;
+    while (seed.start > 1 && row.holds(seed.start - 1, character)) --seed.start;
+    while (seed.end < row.cells && row.holds(seed.end + 1, character)) ++seed.end;
     int filled = region.fill_run(at.y, seed);
     filled += region.spread(seed, at.y - 1, -1);
     filled += region.spread(seed, at.y + 1, +1);
