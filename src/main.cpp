@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
     if (script) {
         // Nothing is shown: the real windows run on the offscreen platform.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        quillo::script::isolate_home(context.program_dir);
         quillo::script::quiet_qt_messages();
         QApplication app(argc, argv);
         QApplication::setApplicationName("Quillo 4.8");

@@ -24,12 +24,12 @@ std::vector<ScriptedUi::Shown> ScriptedUi::take_shown() {
 }
 
 void ScriptedUi::message(const std::string& text, const std::string& caption, Icon icon) {
-    shown_.push_back({Shown::message, text, caption, icon});
+    shown_.push_back({Shown::message, text, caption, icon, {}});
 }
 
 Answer ScriptedUi::confirm(const std::string& text, const std::string& caption, Icon icon,
                            bool with_cancel) {
-    shown_.push_back({Shown::confirm, text, caption, icon});
+    shown_.push_back({Shown::confirm, text, caption, icon, {}});
     if (answers_.empty()) unexpected("confirm", text);
     const Answer a = answers_.front();
     // A Yes/No box has no way to cancel; a queued cancel here means the script is wrong.
@@ -41,8 +41,8 @@ Answer ScriptedUi::confirm(const std::string& text, const std::string& caption, 
 }
 
 std::optional<std::string> ScriptedUi::input(const std::string& caption, const std::string& prompt,
-                                             const std::string& /*default_text*/) {
-    shown_.push_back({Shown::input, prompt, caption, Icon::none});
+                                             const std::string& default_text) {
+    shown_.push_back({Shown::input, prompt, caption, Icon::none, default_text});
     if (inputs_.empty()) unexpected("input", prompt);
     auto r = std::move(inputs_.front());
     inputs_.pop_front();
@@ -51,7 +51,7 @@ std::optional<std::string> ScriptedUi::input(const std::string& caption, const s
 
 std::optional<FileDialogResult> ScriptedUi::file_dialog(Shown::Kind kind,
                                                         const FileDialogRequest& request) {
-    shown_.push_back({kind, request.file_name, request.title, Icon::none});
+    shown_.push_back({kind, request.file_name, request.title, Icon::none, {}});
     file_requests_.push_back(request);
     if (files_.empty()) {
         unexpected(kind == Shown::open_file ? "open file" : "save file", request.title);
@@ -71,7 +71,7 @@ std::optional<FileDialogResult> ScriptedUi::save_file(const FileDialogRequest& r
 
 std::optional<std::int32_t> ScriptedUi::choose_colour(std::int32_t initial) {
     const std::string text = std::to_string(initial);
-    shown_.push_back({Shown::colour, text, {}, Icon::none});
+    shown_.push_back({Shown::colour, text, {}, Icon::none, {}});
     if (colours_.empty()) unexpected("colour", text);
     const auto r = colours_.front();
     colours_.pop_front();

@@ -28,6 +28,7 @@ class ScriptedUi : public UiServices {
                               // colour dialog's initial value in decimal
         std::string caption;  // box caption, input caption, file dialog title
         Icon icon = Icon::none;
+        std::string default_text;  // the text an input box starts with
     };
 
     struct ProgramStart {

@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -61,9 +64,33 @@ class WindowTest : public ::testing::Test {
 
     std::string row(int layer, int r) const { return form->canvas.layers.row(layer, r); }
 
+    // Runs `act` on the next modal window to open, from inside that window's own event loop, so
+    // that the QDialog::exec() that opened it returns once `act` closes it:
+    //     auto done = when_modal([](QWidget* w) { ...; static_cast<QDialog*>(w)->accept(); });
+    //     click("n_option");
+    //     EXPECT_TRUE(*done);
+    // The flag turns true just before `act` runs.
+    std::shared_ptr<bool> when_modal(std::function<void(QWidget*)> act) {
+        auto done = std::make_shared<bool>(false);
+        auto* poll = new QTimer(modal_watch_.get());
+        QPointer<QWidget> before = QApplication::activeModalWidget();
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, before, act, done] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || modal == before) return;
+            poll->stop();
+            poll->deleteLater();
+            *done = true;
+            act(modal);
+        });
+        poll->start(1);
+        return done;
+    }
+
     std::filesystem::path dir;
     platform::ScriptedUi ui;
     std::unique_ptr<canvas::TForm1> form;
+    // Parent of the when_modal watchers: none outlives its test.
+    std::unique_ptr<QObject> modal_watch_ = std::make_unique<QObject>();
 };
 
 }  // namespace quillo::testing

@@ -153,6 +153,12 @@ TEST(ScriptCommands, ArgumentsAreCheckedBeforeTheRun) {
     EXPECT_EQ(check_command(one("answer ok")),
               "argument 1 'ok' is not yes, no or cancel (usage: answer yes|no|cancel)");
     EXPECT_EQ(check_command(one("click \"\"")), "argument 1 needs a name (usage: click NAME)");
+    EXPECT_EQ(check_command(one("drag Image1 1 2 3")),
+              "drag takes 5 arguments, got 4 (usage: drag NAME X1 Y1 X2 Y2)");
+    EXPECT_EQ(check_command(one("click-at option_form.Image1 1 x")),
+              "argument 3 'x' is not a number (usage: click-at NAME X Y)");
+    EXPECT_EQ(check_command(one("set ComboBox1 \"一 二\"")), "");
+    EXPECT_EQ(check_command(one("expect-prompt \"a\" \"b\" \"\"")), "");
 
     // Every command of the table has a usage that starts with its own name.
     for (const auto& sig : command_signatures())

@@ -250,6 +250,20 @@ class TForm1 : public QMainWindow {
     void pen_txtDblClick();          // with the text gun: reload
     // ---- end of fill, replace and text gun ----
 
+    // ---- canvas transforms and the selection's clipboard (src/textops/qt/tform1_transforms.cpp,
+    // src/document/qt/tform1_clipboard.cpp) ----
+    void n_turn_0Click(const Sender& sender);  // mirror or turn the canvas, by the sender's Tag
+    void sb_clearClick(const Sender& sender);  // fill the canvas with the pen character
+    void pop_cutClick(const Sender& sender);
+    void pop_copyClick(const Sender& sender);
+    void pop_clearClick(const Sender& sender);
+    void pop_pasteClick(const Sender& sender);       // with word wrap
+    void pop_paste_sameClick(const Sender& sender);  // each line cut at the block's width
+    void pop_txt_fileClick(const Sender& sender);
+    // The floating block's image after its text changed; size and place stay.
+    void redraw_floating_selection();
+    // ---- end of canvas transforms and the selection's clipboard ----
+
     // ---- the other windows: created once after the main window, alive until exit
     // (src/canvas/qt/tform1_windows.cpp) ----
     void create_other_windows();

@@ -6,10 +6,12 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <utility>
 
 #include "canvas/qt/quillo.h"
 #include "script/commands.h"
 #include "script/qt/script_runner.h"
+#include "script/qt/script_stepper.h"
 #include "script/script.h"
 
 namespace quillo::script {
@@ -22,6 +24,22 @@ void quiet_handler(QtMsgType type, const QMessageLogContext&, const QString& mes
 }
 
 }  // namespace
+
+void isolate_home(const std::filesystem::path& program_dir) {
+    const auto home = program_dir / "home";
+    const std::pair<const char*, std::filesystem::path> folders[] = {
+        {"HOME", home},
+        {"XDG_CONFIG_HOME", home / ".config"},
+        {"XDG_DATA_HOME", home / ".local" / "share"},
+        {"XDG_CACHE_HOME", home / ".cache"},
+        {"XDG_STATE_HOME", home / ".local" / "state"},
+    };
+    for (const auto& [variable, folder] : folders) {
+        std::error_code ec;
+        std::filesystem::create_directories(folder, ec);
+        ::setenv(variable, folder.c_str(), 1);
+    }
+}
 
 void quiet_qt_messages() {
     const char* verbose = std::getenv("QUILLO_SCRIPT_VERBOSE");
@@ -94,23 +112,11 @@ int run_script_mode(const ScriptModeOptions& options) {
     }
     if (dialog_failure) return report(start_up_line, "during start-up: " + *dialog_failure);
 
+    // Commands run from the event loop, so that a modal window a handler opens does not stop
+    // the script: the next commands run inside it.
     ScriptRunner runner(*form, ui, options.program_dir);
-    for (std::size_t i = first; i < commands.size(); ++i) {
-        const Command& c = commands[i];
-        try {
-            runner.run(c);
-        } catch (const CommandFailed& e) {
-            return report(c.line, e.what());
-        } catch (const std::exception& e) {
-            // Something a handler let through: the script still ends at this line.
-            return report(c.line, e.what());
-        }
-        if (dialog_failure) return report(c.line, *dialog_failure);
-    }
-    if (ui.pending_answers()) {
-        return report(commands.empty() ? 1 : commands.back().line,
-                      "an answer given by the script was never asked for");
-    }
+    ScriptStepper stepper(runner, ui, commands, first, &dialog_failure);
+    if (const auto failure = stepper.run()) return report(failure->line, failure->message);
     return 0;
 }
 

@@ -25,6 +25,8 @@
 #include "canvas/row_text.h"
 #include "platform/gbk.h"
 #include "platform/qt/gbk_qt.h"
+#include "script/qt/runner_support.h"
+#include "script/qt/script_stepper.h"
 
 // Exported by QtGui for key input that, like a real key, first offers itself to shortcuts.
 Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k,
@@ -37,37 +39,6 @@ namespace quillo::script {
 namespace {
 
 using Shown = platform::ScriptedUi::Shown;
-
-[[noreturn]] void fail(const std::string& what) {
-    throw CommandFailed(what);
-}
-
-std::int64_t number(const Command& c, std::size_t k) {
-    return *parse_number(c.args[k].text);
-}
-int integer(const Command& c, std::size_t k) {
-    return static_cast<int>(number(c, k));
-}
-bool boolean(const Command& c, std::size_t k) {
-    return *parse_bool(c.args[k].text);
-}
-const std::string& text(const Command& c, std::size_t k) {
-    return c.args[k].text;
-}
-const std::string& bytes(const Command& c, std::size_t k) {
-    return c.args[k].bytes;
-}
-QString qname(const Command& c) {
-    return QString::fromStdString(c.args[0].text);
-}
-
-// Widget texts carry document bytes through the lossless codec, so compare in that form.
-QString shown_form(const std::string& gbk) {
-    return platform::to_qstring(gbk);
-}
-std::string quoted(const QString& s) {
-    return quote_bytes(platform::to_gbk(s));
-}
 
 // Long contents are cut in failure messages; the start of the difference stays in view.
 std::string quoted_around(const std::string& gbk, std::size_t from) {
@@ -85,17 +56,6 @@ void compare_bytes(const std::string& what, const std::string& actual,
     fail(what + " is " + quoted_around(actual, at) + ", expected " + quoted_around(expected, at) +
          " (" + std::to_string(actual.size()) + " / " + std::to_string(expected.size()) +
          " bytes, first difference at byte " + std::to_string(at + 1) + ")");
-}
-
-void compare_shown(const std::string& what, const QString& actual, const std::string& expected) {
-    if (actual == shown_form(expected)) return;
-    fail(what + " is " + quoted(actual) + ", expected " + quote_bytes(expected));
-}
-
-void send_mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button,
-                Qt::MouseButtons buttons) {
-    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
 }
 
 // A press and release of one key in w, offered to the shortcuts first as the platform does.
@@ -220,30 +180,7 @@ void ScriptUi::set_clipboard_text(const std::string& text) {
     QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-// ---- finding controls ----
-
-QWidget* find_widget(const QString& name) {
-    QWidget* hidden = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        QList<QWidget*> found = top->findChildren<QWidget*>(name);
-        if (top->objectName() == name) found.prepend(top);
-        for (QWidget* w : found) {
-            if (w->isVisible()) return w;
-            if (!hidden) hidden = w;
-        }
-    }
-    return hidden;
-}
-
-namespace {
-
-QAction* find_action(const QString& name) {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (QAction* a = top->findChild<QAction*>(name)) return a;
-    return nullptr;
-}
-
-}  // namespace
+// ---- answers ----
 
 bool queue_answer(platform::ScriptedUi& ui, const Command& c,
                   const std::filesystem::path& program_dir) {
@@ -289,6 +226,11 @@ const std::vector<std::pair<const char*, ScriptRunner::Method>>& ScriptRunner::m
         {"document", &ScriptRunner::document},
         {"window", &ScriptRunner::window},
         {"click", &ScriptRunner::click},
+        {"click-at", &ScriptRunner::click_at},
+        {"double-click", &ScriptRunner::double_click},
+        {"double-click-at", &ScriptRunner::double_click_at},
+        {"drag", &ScriptRunner::drag},
+        {"set", &ScriptRunner::set},
         {"press", &ScriptRunner::press},
         {"move", &ScriptRunner::move},
         {"release", &ScriptRunner::release},
@@ -310,15 +252,20 @@ const std::vector<std::pair<const char*, ScriptRunner::Method>>& ScriptRunner::m
         {"expect-status", &ScriptRunner::expect_status},
         {"expect-message", &ScriptRunner::expect_message},
         {"expect-no-message", &ScriptRunner::expect_no_message},
+        {"expect-prompt", &ScriptRunner::expect_prompt},
         {"expect-checked", &ScriptRunner::expect_checked},
         {"expect-enabled", &ScriptRunner::expect_enabled},
         {"expect-visible", &ScriptRunner::expect_visible},
         {"expect-text", &ScriptRunner::expect_text},
         {"expect-hint", &ScriptRunner::expect_hint},
         {"expect-focus", &ScriptRunner::expect_focus},
+        {"expect-value", &ScriptRunner::expect_value},
+        {"expect-items", &ScriptRunner::expect_items},
+        {"expect-selection", &ScriptRunner::expect_selection},
         {"expect-colour", &ScriptRunner::expect_colour},
         {"expect-file", &ScriptRunner::expect_file},
         {"expect-no-file", &ScriptRunner::expect_no_file},
+        {"expect-exists", &ScriptRunner::expect_exists},
         {"expect-clipboard", &ScriptRunner::expect_clipboard},
         {"expect-scroll", &ScriptRunner::expect_scroll},
         {"expect-canvas-size", &ScriptRunner::expect_canvas_size},
@@ -353,7 +300,30 @@ QWidget* ScriptRunner::visible_control(const std::string& name) {
     if (!w) fail("no control named " + name);
     if (!w->isVisible()) fail(name + " is not visible");
     if (!w->isEnabled()) fail(name + " is disabled");
+    ensure_reachable(w, name);
     return w;
+}
+
+void ScriptRunner::ensure_reachable(const QWidget* w, const std::string& name) const {
+    if (QWidget* modal = blocking_modal_window(w))
+        fail(name + " cannot be reached while the modal window " +
+             ScriptStepper::window_name(modal) + " is open");
+}
+
+void ScriptRunner::focus(QWidget* w) {
+    QWidget* window = w->window();
+    if (!window->isActiveWindow()) {
+        window->activateWindow();
+        settle();
+    }
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<QString> ScriptRunner::command_key(const QString& name) const {
+    const auto [window, key] = split_name(name);
+    if (!window.isEmpty() && window != form_.objectName()) return std::nullopt;
+    if (!form_.commands.entry(key)) return std::nullopt;
+    return key;
 }
 
 void ScriptRunner::document(const Command&) {
@@ -380,9 +350,10 @@ void ScriptRunner::window(const Command& c) {
 }
 
 void ScriptRunner::click(const Command& c) {
-    const QString name = qname(c);
     const std::string& n = text(c, 0);
-    if (const canvas::CommandEntry* e = form_.commands.entry(name)) {
+    if (const auto key = command_key(qname(c))) {
+        const QString& name = *key;
+        const canvas::CommandEntry* e = form_.commands.entry(name);
         if (e->kind == canvas::EntryKind::menu || e->kind == canvas::EntryKind::popup ||
             e->kind == canvas::EntryKind::tool_bar)
             fail(n + " is a menu or tool bar, not a command");
@@ -392,12 +363,15 @@ void ScriptRunner::click(const Command& c) {
             QToolBar* bar = form_.commands.tool_bar(QString::fromUtf8(e->parent));
             if (bar && !bar->isVisible()) fail(n + " is not visible (its tool bar is hidden)");
         }
+        ensure_reachable(form_.window(), n);
         if (!form_.commands.click(name)) fail(n + " is disabled");
         return;
     }
-    if (QWidget* w = find_widget(name)) {
+    if (QWidget* w = find_widget(qname(c))) {
+        if (click_tab_page(w, n)) return;
         if (!w->isVisible()) fail(n + " is not visible");
         if (!w->isEnabled()) fail(n + " is disabled");
+        ensure_reachable(w, n);
         if (auto* b = qobject_cast<QAbstractButton*>(w)) {
             b->click();
             return;
@@ -408,7 +382,7 @@ void ScriptRunner::click(const Command& c) {
         send_mouse(w, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
         return;
     }
-    if (QAction* a = find_action(name)) {
+    if (QAction* a = find_action(qname(c))) {
         if (!a->isEnabled()) fail(n + " is disabled");
         a->trigger();
         return;
@@ -421,6 +395,7 @@ void ScriptRunner::click(const Command& c) {
 void ScriptRunner::image_mouse(int kind, QPoint at) {
     QWidget* image = form_.Image1;
     if (!image->isVisible()) fail("Image1 is not visible (normal editing mode?)");
+    ensure_reachable(image, "Image1");
     const Qt::MouseButtons held = button_down_ ? Qt::LeftButton : Qt::NoButton;
     if (kind == kMove || !pointer_ || *pointer_ != at) {
         send_mouse(image, QEvent::MouseMove, at, Qt::NoButton, held);
@@ -463,6 +438,7 @@ void ScriptRunner::release_cell(const Command& c) {
 void ScriptRunner::drag_selection(const Command& c) {
     QWidget* w = find_widget("write_in_imag");
     if (!w || !w->isVisible()) fail("there is no floating selection (write_in_imag) to drag");
+    ensure_reachable(w, "write_in_imag");
     const QPoint d(integer(c, 0), integer(c, 1));
     // The selection moves under the pointer, so every step is aimed in screen coordinates.
     const QPoint start = w->mapToGlobal(w->rect().center());
@@ -484,7 +460,7 @@ void ScriptRunner::drag_selection(const Command& c) {
 
 void ScriptRunner::type(const Command& c) {
     QWidget* w = visible_control(text(c, 0));
-    w->setFocus(Qt::OtherFocusReason);
+    focus(w);
     const std::string& b = bytes(c, 1);
     for (std::size_t i = 0; i < b.size();) {
         const auto ch = static_cast<unsigned char>(b[i]);
@@ -528,7 +504,7 @@ void ScriptRunner::key(const Command& c) {
              "Backspace, Delete, Insert, Space, Shift, F1..F12, a character, with Ctrl+, "
              "Shift+, Alt+)");
     }
-    w->setFocus(Qt::OtherFocusReason);
+    focus(w);
     send_key(w, k->key, k->mods, k->text);
 }
 
@@ -538,6 +514,7 @@ void ScriptRunner::scroll(const Command& c) {
     QScrollBar* bar = form_.ScrollBar1;
     if (!bar->isVisible()) fail("ScrollBar1 is not visible (normal editing mode?)");
     if (!bar->isEnabled()) fail("ScrollBar1 is disabled");
+    ensure_reachable(bar, "ScrollBar1");
     // As a drag of the thumb: the position follows the pointer, clamped to the range.
     bar->setSliderDown(true);
     bar->setSliderPosition(integer(c, 0));
@@ -635,8 +612,8 @@ void ScriptRunner::expect_no_message(const Command&) {
 void ScriptRunner::expect_checked(const Command& c) {
     const QString name = qname(c);
     bool on = false;
-    if (form_.commands.entry(name)) {
-        on = form_.commands.checked(name);
+    if (const auto key = command_key(name)) {
+        on = form_.commands.checked(*key);
     } else if (auto* b = qobject_cast<QAbstractButton*>(find_widget(name))) {
         on = b->isChecked();
     } else if (QAction* a = find_action(name)) {
@@ -650,8 +627,8 @@ void ScriptRunner::expect_checked(const Command& c) {
 void ScriptRunner::expect_enabled(const Command& c) {
     const QString name = qname(c);
     bool on = false;
-    if (form_.commands.entry(name)) {
-        on = form_.commands.effectively_enabled(name);
+    if (const auto key = command_key(name)) {
+        on = form_.commands.effectively_enabled(*key);
     } else if (QWidget* w = find_widget(name)) {
         on = w->isEnabled();
     } else if (QAction* a = find_action(name)) {
@@ -665,14 +642,15 @@ void ScriptRunner::expect_enabled(const Command& c) {
 void ScriptRunner::expect_visible(const Command& c) {
     const QString name = qname(c);
     bool on = false;
-    const canvas::CommandEntry* e = form_.commands.entry(name);
+    const QString key = command_key(name).value_or(QString());
+    const canvas::CommandEntry* e = key.isEmpty() ? nullptr : form_.commands.entry(key);
     if (e && e->kind == canvas::EntryKind::tool_bar) {
-        on = form_.commands.tool_bar(name)->isVisible();
+        on = form_.commands.tool_bar(key)->isVisible();
     } else if (e && e->kind == canvas::EntryKind::button) {
-        QWidget* b = find_widget(name + "_button");
+        QWidget* b = find_widget(key + "_button");
         on = b && b->isVisible();
-    } else if (e && form_.commands.action(name)) {
-        on = form_.commands.action(name)->isVisible();
+    } else if (e && form_.commands.action(key)) {
+        on = form_.commands.action(key)->isVisible();
     } else if (QWidget* w = find_widget(name)) {
         on = w->isVisible();
     } else if (QAction* a = find_action(name)) {
@@ -686,7 +664,7 @@ void ScriptRunner::expect_visible(const Command& c) {
 void ScriptRunner::expect_text(const Command& c) {
     const QString name = qname(c);
     QString actual;
-    if (QAction* a = form_.commands.action(name)) {
+    if (QAction* a = form_.commands.action(command_key(name).value_or(QString()))) {
         actual = a->text();
     } else if (QWidget* w = find_widget(name)) {
         if (auto* edit = qobject_cast<QLineEdit*>(w))
@@ -712,7 +690,7 @@ void ScriptRunner::expect_text(const Command& c) {
 void ScriptRunner::expect_hint(const Command& c) {
     const QString name = qname(c);
     QString actual;
-    if (QAction* a = form_.commands.action(name))
+    if (QAction* a = form_.commands.action(command_key(name).value_or(QString())))
         actual = a->toolTip();
     else if (QWidget* w = find_widget(name))
         actual = w->toolTip();
@@ -725,7 +703,10 @@ void ScriptRunner::expect_focus(const Command& c) {
     QWidget* f = QApplication::focusWidget();
     if (!f) f = form_.focusWidget();
     const std::string have = f ? f->objectName().toStdString() : std::string("nothing");
-    if (have != text(c, 0)) fail("the focus is on " + (have.empty() ? "an unnamed control" : have));
+    const auto [window, name] = split_name(qname(c));
+    const bool same =
+        f && f->objectName() == name && (window.isEmpty() || f->window()->objectName() == window);
+    if (!same) fail("the focus is on " + (have.empty() ? "an unnamed control" : have));
 }
 
 void ScriptRunner::expect_colour(const Command& c) {

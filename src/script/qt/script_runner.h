@@ -56,6 +56,11 @@ class ScriptRunner {
     // ---- actions ----
     void window(const Command& c);
     void click(const Command& c);
+    void click_at(const Command& c);
+    void double_click(const Command& c);
+    void double_click_at(const Command& c);
+    void drag(const Command& c);
+    void set(const Command& c);
     void press(const Command& c);
     void move(const Command& c);
     void release(const Command& c);
@@ -78,15 +83,20 @@ class ScriptRunner {
     void expect_status(const Command& c);
     void expect_message(const Command& c);
     void expect_no_message(const Command& c);
+    void expect_prompt(const Command& c);
     void expect_checked(const Command& c);
     void expect_enabled(const Command& c);
     void expect_visible(const Command& c);
     void expect_text(const Command& c);
     void expect_hint(const Command& c);
     void expect_focus(const Command& c);
+    void expect_value(const Command& c);
+    void expect_items(const Command& c);
+    void expect_selection(const Command& c);
     void expect_colour(const Command& c);
     void expect_file(const Command& c);
     void expect_no_file(const Command& c);
+    void expect_exists(const Command& c);
     void expect_clipboard(const Command& c);
     void expect_scroll(const Command& c);
     void expect_canvas_size(const Command& c);
@@ -96,7 +106,17 @@ class ScriptRunner {
     // Mouse on Image1: a press or release away from the pointer first moves it there.
     void image_mouse(int kind, QPoint at);
     QPoint cell_centre(const Command& c) const;
+    // A control a person could use now: shown, enabled and not behind a modal window.
     QWidget* visible_control(const std::string& name);
+    void ensure_reachable(const QWidget* w, const std::string& name) const;
+    // Gives w the keyboard focus, making its window the active one first.
+    void focus(QWidget* w);
+    // The command-map name NAME stands for: unqualified or qualified by the main window.
+    std::optional<QString> command_key(const QString& name) const;
+    // A page of a tab widget is chosen by a click on its tab. False when w is no such page.
+    bool click_tab_page(QWidget* page, const std::string& name);
+    // Mouse clicks at `at` in NAME's own coordinates, delivered to the control under the point.
+    void click_control_at(const Command& c, QPoint at, int clicks);
     // The next shown message or confirmation not yet expected, if any.
     const platform::ScriptedUi::Shown* next_message();
     std::filesystem::path resolve(const std::string& path) const;
@@ -107,9 +127,11 @@ class ScriptRunner {
     std::optional<QPoint> pointer_;  // where the pointer is over Image1
     bool button_down_ = false;
     std::size_t messages_seen_ = 0;  // index into ui_.shown()
+    std::size_t prompts_seen_ = 0;   // index into ui_.shown()
 };
 
-// Finds a widget by its component name in any window, preferring a visible one.
+// Finds a widget by its component name in any window, preferring a visible one. "WINDOW.NAME"
+// looks only in the window whose component name is WINDOW.
 QWidget* find_widget(const QString& name);
 
 }  // namespace quillo::script
