@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
-#include <QTimer>
 #include <QToolButton>
 #include <functional>
 
@@ -49,18 +48,18 @@ class TextGunWindowTest : public WindowTest {
     }
 
     // Runs `act` while the source-text window is shown modally, then closes it with tb_ok.
-    // True when the window was open, modal, at that time.
+    // True when it was the modal window that `trigger` opened.
     bool while_open(const std::function<void(Ttext_in_windows&)>& act,
                     const std::function<void()>& trigger) {
-        bool was_open = false;
-        QTimer::singleShot(0, form.get(), [&] {
-            was_open = source().isVisible() && source().isModal();
+        bool was_source = false;
+        auto done = when_modal([&](QWidget* w) {
+            was_source = w == &source();
             act(source());
             source().tb_ok->click();
         });
         trigger();
         settle();
-        return was_open && !source().isVisible();
+        return *done && was_source && !source().isVisible();
     }
 
     void mouse_on(QWidget* w, QEvent::Type type, QPointF at) {
@@ -211,14 +210,10 @@ TEST_F(TextGunWindowTest, ReloadShowsTheSourceWindowModallyAndStartsTheNewText) 
     // Without the gun, a double-click on the pen box does not open the window.
     ASSERT_TRUE(form->commands.click("sb2_draw"));
     settle();
-    bool opened = false;
-    QTimer::singleShot(0, form.get(), [&] {
-        opened = source().isVisible();
-        source().hide();
-    });
+    auto opened = when_modal([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
     mouse_on(form->pen_txt, QEvent::MouseButtonDblClick, QPointF(5, 5));
     settle();
-    EXPECT_FALSE(opened);
+    EXPECT_FALSE(*opened);
 }
 
 }  // namespace

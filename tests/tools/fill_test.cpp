@@ -128,7 +128,9 @@ TEST(Fill, ClickOfTheToolTable) {
     document::Document doc;
     platform::Random rng{1};
     ToolEnv env{c, doc, rng, "*", 2.0, ""};
-    EXPECT_FALSE(tool_row(2)->stamps);  // the click reads the character the press left
+    // The click reads the character the press left: no stamp may change it first.
+    EXPECT_FALSE(tool_row(1)->stamps);
+    EXPECT_FALSE(tool_row(2)->stamps);
     EXPECT_TRUE(tool_click(2, {4, 2}, env));
     EXPECT_EQ(seen_all(c), (Picture{"..#**", "..#**"}));
     EXPECT_FALSE(tool_click(2, {9, 2}, env));  // off the canvas: nothing to commit
