@@ -12,6 +12,7 @@
 
 #include "canvas/qt/canvas_widgets.h"
 #include "document/document.h"
+#include "extras/qt/select_form.h"
 #include "output/qt/text_in_windows.h"
 #include "platform/gbk.h"
 #include "platform/qt/gbk_qt.h"
@@ -207,13 +208,19 @@ TEST_F(TextGunWindowTest, ReloadShowsTheSourceWindowModallyAndStartsTheNewText) 
     EXPECT_EQ(shown[0], "笔框不能为空！");
     EXPECT_FALSE(pen().empty());  // refilled from the pen row's selected slot
 
-    // Without the gun, a double-click on the pen box does not open the window.
+    // 打开小字典 (F8) reloads as well.
+    EXPECT_TRUE(while_open([](Ttext_in_windows& w) { w.set_lines({"xy"}); },
+                           [&] { ASSERT_TRUE(form->commands.click("n_dictionary")); }));
+    EXPECT_EQ(pen(), "xy");
+
+    // Without the gun, a double-click on the pen box opens the character picker instead.
     ASSERT_TRUE(form->commands.click("sb2_draw"));
     settle();
-    auto opened = when_modal([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
     mouse_on(form->pen_txt, QEvent::MouseButtonDblClick, QPointF(5, 5));
     settle();
-    EXPECT_FALSE(*opened);
+    EXPECT_FALSE(source().isVisible());
+    EXPECT_TRUE(form->SelectForm->isVisible());
+    form->SelectForm->close();
 }
 
 }  // namespace

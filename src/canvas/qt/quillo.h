@@ -28,6 +28,10 @@ class QTimer;
 class QToolBar;
 class QMenu;
 
+namespace quillo::extras {
+class TSelectForm;
+}
+
 namespace quillo::output {
 class Ttext_in_windows;
 }
@@ -238,16 +242,20 @@ class TForm1 : public QMainWindow {
     std::filesystem::path html_temp_dir();        // temp_dir, found on first use if still empty
                                                   // ---- end of HTML export ----
 
+    // ---- character picker (src/extras/qt/tform1_picker.cpp) ----
+    extras::TSelectForm* SelectForm = nullptr;
+    // Double click on the pen box, and the menu item n_dictionary (F8): shows the picker.
+    void pen_txtDblClick(const Sender& sender);
+    // ---- end of character picker ----
+
     // ---- fill, replace and text gun (src/tools/qt/tform1_text_gun.cpp) ----
     output::Ttext_in_windows* text_in_windows = nullptr;  // the source-text window
     tools::GunFeed gun_feed;                              // what the text gun lays next
 
-    void wire_text_gun_events();     // double-click of the pen box
     void click_tools(int x, int y);  // replace and fill at cell (x, y), then commit
     void text_gun_set_up();          // selecting the text gun
     void text_gun_reload();          // the source-text window, then a new feed from its first line
     void show_gun_feed();            // the pen row shows the feed's front
-    void pen_txtDblClick();          // with the text gun: reload
     // ---- end of fill, replace and text gun ----
 
     // ---- canvas transforms and the selection's clipboard (src/textops/qt/tform1_transforms.cpp,

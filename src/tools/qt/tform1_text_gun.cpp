@@ -2,9 +2,7 @@
 // reload of its feed from the source-text window.
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 
-#include "canvas/qt/event_hook.h"
 #include "canvas/qt/quillo.h"
 #include "output/qt/text_in_windows.h"
 #include "platform/qt/gbk_qt.h"
@@ -23,15 +21,6 @@ constexpr std::size_t kFeedShown = 2 * kMaxRowBytes;
 constexpr int kGunPenBoxLeft = 44;
 
 }  // namespace
-
-void TForm1::wire_text_gun_events() {
-    hook(pen_txt, this, [this](QEvent* e) {
-        if (e->type() == QEvent::MouseButtonDblClick &&
-            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
-            run_command([this] { pen_txtDblClick(); });
-        return false;
-    });
-}
 
 void TForm1::click_tools(int x, int y) {
     if (pen_text.empty()) {
@@ -71,12 +60,6 @@ void TForm1::text_gun_reload() {
         tools::load_feed(gun_feed, text_in_windows->lines(), canvas.double_byte);
     show_gun_feed();
     pen_txt->setText(platform::to_qstring(pen));
-}
-
-void TForm1::pen_txtDblClick() {
-    if (press_flag || snake_running) return;
-    if (text_gun) text_gun_reload();
-    // Without the gun a double-click opens the character picker, once it exists.
 }
 
 }  // namespace quillo::canvas

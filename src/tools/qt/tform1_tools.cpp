@@ -127,11 +127,13 @@ void TForm1::build_tool_widgets() {
             case QEvent::MouseButtonPress:
                 run_command([this] { pen_txtClick(); });
                 return false;
+            case QEvent::MouseButtonDblClick:
+                run_command([this] { pen_txtDblClick(Sender{"pen_txt"}); });
+                return false;
             default:
                 return false;
         }
     });
-    wire_text_gun_events();
 }
 
 void TForm1::wire_tool_events() {
@@ -394,7 +396,7 @@ void TForm1::Label1MouseDown() {
 
 void TForm1::Label1Click() {
     if (text_gun) {
-        pen_txtDblClick();
+        pen_txtDblClick(Sender{"Label1"});
         return;
     }
     PenRowEdit edit(*this);
