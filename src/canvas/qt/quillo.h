@@ -13,6 +13,7 @@
 #include "document/document.h"
 #include "document/settings.h"
 #include "document/text_file.h"
+#include "extras/snake.h"
 #include "platform/colours.h"
 #include "platform/raster.h"
 #include "tools/selection.h"
@@ -23,6 +24,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QScrollBar;
 class QTimer;
 class QToolBar;
@@ -271,6 +273,29 @@ class TForm1 : public QMainWindow {
     // The floating block's image after its text changed; size and place stay.
     void redraw_floating_selection();
     // ---- end of canvas transforms and the selection's clipboard ----
+
+    // ---- snake game (src/extras/qt/tform1_game.cpp) ----
+    // The running flag is snake_running. The options dialog sets snake_start_length (2..30)
+    // and shows it in Gau_long, and sets Timer1's interval from snake.level.
+    extras::SnakeState snake;
+    int snake_start_length = extras::kSnakeMinStartLength;  // not kept in the settings file
+    QTimer* Timer1 = nullptr;                               // the step timer
+    QProgressBar* gau_speed = nullptr;
+    QProgressBar* Gau_long = nullptr;
+    QProgressBar* Gau_far = nullptr;
+    QLineEdit* Edit4 = nullptr;  // the score
+
+    void build_game_widgets();  // the gauges in CoolBar1, Timer1, the game's keys
+    void N_game_singleClick(const Sender& sender);
+    void N_game_overClick(const Sender& sender);
+    void n_game_paulsClick(const Sender& sender);
+    void N9Click(const Sender& sender);
+    void Timer1Timer();
+    void snake_pen_key(int key);    // a key in pen_txt while the game runs
+    void snake_edit1_key(int key);  // a key in Edit1 while the game runs
+    void game_board_resized();      // the canvas changed size under a running game
+    void show_game_gauges();
+    // ---- end of snake game ----
 
     // ---- the other windows: created once after the main window, alive until exit
     // (src/canvas/qt/tform1_windows.cpp) ----
