@@ -17,6 +17,7 @@
 #include "platform/colours.h"
 #include "platform/raster.h"
 #include "tools/selection.h"
+#include "tools/text_gun.h"
 
 class QComboBox;
 class QFrame;
@@ -41,6 +42,10 @@ class Toption_form;
 
 namespace quillo::imagetext {
 class Timg2html;
+}
+
+namespace quillo::output {
+class Ttext_in_windows;
 }
 
 namespace quillo::canvas {
@@ -278,6 +283,16 @@ class TForm1 : public QMainWindow {
     // Double click on the pen box, and the menu item n_dictionary (F8): shows the picker.
     void pen_txtDblClick(const Sender& sender);
     // ---- end of character picker ----
+
+    // ---- fill, replace and text gun (src/tools/qt/tform1_text_gun.cpp) ----
+    output::Ttext_in_windows* text_in_windows = nullptr;  // the source-text window
+    tools::GunFeed gun_feed;                              // what the text gun lays next
+
+    void click_tools(int x, int y);  // replace and fill at cell (x, y), then commit
+    void text_gun_set_up();          // selecting the text gun
+    void text_gun_reload();          // the source-text window, then a new feed from its first line
+    void show_gun_feed();            // the pen row shows the feed's front
+    // ---- end of fill, replace and text gun ----
 
     // ---- canvas transforms and the selection's clipboard (src/textops/qt/tform1_transforms.cpp,
     // src/document/qt/tform1_clipboard.cpp) ----
