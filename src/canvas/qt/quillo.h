@@ -247,6 +247,29 @@ class TForm1 : public QMainWindow {
     void redraw_floating_selection();
     // ---- end of canvas transforms and the selection's clipboard ----
 
+    // ---- text entry (src/tools/qt/tform1_text_entry.cpp) ----
+    QPlainTextEdit* write_in_Memo = nullptr;  // vertical typing: one cell wide, over the canvas
+    QLineEdit* write_in_edit = nullptr;       // horizontal typing: one row high
+    struct TextEntryState;                    // where each box writes; what the entry wrote
+    std::shared_ptr<TextEntryState> text_entry;
+
+    void build_text_entry_widgets();
+    void text_entry_tool_selected();      // tool 13 or 14 chosen: its box starts empty
+    void text_entry_click(int x, int y);  // FormClick with tool 13 or 14 on that cell
+    void write_in_MemoKeyUp(int key);
+    void write_in_editKeyPress(int key);
+    void write_in_MemoClick();
+    void write_in_editClick();
+    // From init_image1: the boxes close and text not yet written is dropped; what the entry
+    // has written is committed.
+    void drop_text_entry();
+    // Text picked elsewhere (the character picker) goes into the open box at its caret; false
+    // when no box is open.
+    bool text_entry_insert(const std::string& gbk);
+    // A double-click in a box opens the character picker for it, once the picker exists.
+    void open_picker_for(QWidget* target);
+    // ---- end of text entry ----
+
     // ---- the other windows: created once after the main window, alive until exit
     // (src/canvas/qt/tform1_windows.cpp) ----
     void create_other_windows();

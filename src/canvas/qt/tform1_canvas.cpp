@@ -28,7 +28,7 @@ void TForm1::init_image1() {
         place_floating_selection();
         repaint_all(true);
     }
-    // Pending text entry ends here once typing on the canvas exists.
+    drop_text_entry();
 }
 
 void TForm1::enter_canvas(bool reload) {

@@ -130,6 +130,7 @@ void TForm1::build_tool_widgets() {
                 return false;
         }
     });
+    build_text_entry_widgets();
 }
 
 void TForm1::wire_tool_events() {
@@ -239,6 +240,7 @@ void TForm1::sbClick(const Sender& sender) {
         case 14:
             // Typing tools repaint while the mouse moves until the first release.
             press_flag = true;
+            text_entry_tool_selected();
             break;
         default:
             break;
@@ -291,9 +293,11 @@ void TForm1::FormClick() {
     switch (current_tool) {
         case 1:
         case 2:
+            // Replace and fill start here once they exist.
+            break;
         case 13:
         case 14:
-            // Replace, fill and typing start here once they exist.
+            text_entry_click(tool_state->drag.mouse.x, tool_state->drag.mouse.y);
             break;
         default:
             if (pen_txt->text().isEmpty()) pen_txt->setText(" ");
