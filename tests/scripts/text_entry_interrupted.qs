@@ -50,3 +50,20 @@ click n_view
 expect-row-trim 1 3 "   x"
 expect-row-trim 1 4 "   y"
 expect-enabled n_undo true
+
+# The byte-mode switch takes the tool away: the next Enter closes the box, keeping what was
+# written in the mode it was written in.
+click sb2_type_h
+press-cell 1 8
+release-cell 1 8
+type write_in_edit "ab"
+key write_in_edit Enter
+type write_in_edit "cd"
+answer yes
+click usechinese1
+expect-message "将要切换到全角模式，是否继续？"
+key write_in_edit Enter
+expect-visible write_in_edit false
+expect-enabled n_undo true
+expect-row-trim 1 8 "ab"
+expect-row-trim 1 9 " "

@@ -162,6 +162,8 @@ void TForm1::write_in_MemoKeyUp(int key) {
         return;
     }
     if (!write_in_Memo->isVisible()) return;
+    // A command that took the tool away (the byte-mode switch) ended the entry.
+    if (current_tool != 13) return drop_text_entry();
     auto& st = *text_entry;
     const bool db = canvas.double_byte;
     write_in_Memo->move(write_in_Memo->x() + (db ? kFullWidth : kHalfWidth), write_in_Memo->y());
@@ -185,6 +187,7 @@ void TForm1::write_in_editKeyPress(int key) {
         return;
     }
     if (!write_in_edit->isVisible()) return;
+    if (current_tool != 14) return drop_text_entry();
     auto& st = *text_entry;
     const auto outcome =
         tools::horizontal_enter(canvas, st.line, platform::to_gbk(write_in_edit->text()),
