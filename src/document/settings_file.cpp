@@ -45,6 +45,10 @@ Settings read_settings(const IniFile& ini) {
     s.snake_body = ini.read_string("game", "snake_body", d.snake_body);
     s.body_mood = ini.read_bool("game", "body_mood", d.body_mood);
     s.difficult = ini.read_int("game", "difficult", d.difficult);
+    // A hand-edited speed outside the slider's 0..6, or a level-up distance below one step (it
+    // divides the points of a step), reads as the default.
+    if (s.snake_speed < 0 || s.snake_speed > 6) s.snake_speed = d.snake_speed;
+    if (s.difficult < 1) s.difficult = d.difficult;
 
     for (int i = 0; i < 6; ++i) {
         s.no[i] = ini.read_string("select", numbered("no", i + 1), d.no[i]);

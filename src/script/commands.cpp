@@ -35,6 +35,7 @@ const std::vector<CommandSignature>& command_signatures() {
         {"answer-colour-cancel", "", "answer-colour-cancel"},
         {"clipboard", "t", "clipboard \"text\""},
         {"wait", "i", "wait MS"},
+        {"seed", "i", "seed N"},
         {"expect-line", "it", "expect-line N \"text\""},
         {"expect-lines", "i", "expect-lines N"},
         {"expect-row", "iit", "expect-row L R \"text\""},

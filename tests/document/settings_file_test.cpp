@@ -57,6 +57,20 @@ TEST(SettingsFile, MissingKeysAndNonNumbersGiveTheDefaults) {
         read_settings(IniFile::from_bytes("[display]\ndecide_form_mode=3\nform_mode=1\n"))));
 }
 
+TEST(SettingsFile, GameValuesOutOfRangeGiveTheDefaults) {
+    const Settings bad = read_settings(
+        IniFile::from_bytes("[game]\nsnake_speed=7\ndifficult=0\nsnake_body=\nbody_mood=1\n"));
+    EXPECT_EQ(bad.snake_speed, 2);
+    EXPECT_EQ(bad.difficult, 200);
+    EXPECT_EQ(bad.snake_body, "");  // an empty body is the game's to fill from the pen
+    EXPECT_TRUE(bad.body_mood);
+    const Settings good =
+        read_settings(IniFile::from_bytes("[game]\nsnake_speed=0\ndifficult=300\n"));
+    EXPECT_EQ(good.snake_speed, 0);
+    EXPECT_EQ(good.difficult, 300);
+    EXPECT_EQ(read_settings(IniFile::from_bytes("[game]\nsnake_speed=-1\n")).snake_speed, 2);
+}
+
 TEST(SettingsFile, WriteOrderAndTheKeysThatAreNeverWritten) {
     Settings s;
     s.name[0] = "changed";

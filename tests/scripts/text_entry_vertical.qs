@@ -50,3 +50,18 @@ expect-row-trim 1 7 "  c"
 click n_undo
 expect-row-trim 1 4 " "
 expect-row-trim 1 5 " "
+
+# A double click in the memo opens the character picker; a pick goes in at the memo's caret.
+press-cell 6 1
+release-cell 6 1
+type write_in_Memo "a"
+double-click write_in_Memo
+expect-visible SelectForm true
+set SelectForm.list1 "癅"
+click-at SelectForm.L4 24 8
+expect-text write_in_Memo "a啊"
+click SelectForm.B_yes
+key write_in_Memo Enter
+key write_in_Memo Enter
+expect-row-trim 1 1 "          a"
+expect-row-trim 1 2 "          啊"

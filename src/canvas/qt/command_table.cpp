@@ -84,12 +84,12 @@ const std::vector<CommandEntry>& command_table() {
         {"N13", "", M, "[&S]窗口切换", "", 0, none, 0, ""},
         {"n_view", "N13", I, "编辑界面切换", "F3", 0, &TForm1::n_viewClick, kCheckable, ""},
         {"m_img2html", "N13", I, "图片转文字", "F6", 0, none, 0, ""},
-        {"n_dictionary", "N13", I, "打开小字典", "F8", 0, none, 0, ""},
+        {"n_dictionary", "N13", I, "打开小字典", "F8", 0, &TForm1::pen_txtDblClick, 0, ""},
         {"m4", "N13", M, "游戏", "", 0, none, 0, ""},
-        {"g1", "m4", I, "开始游戏", "F9", 0, none, 0, ""},
-        {"N_game_over", "m4", I, "结束游戏", "", 0, none, kDisabled, ""},
-        {"n_game_pauls", "m4", I, "暂停游戏", "", 0, none, kDisabled, ""},
-        {"N9", "m4", I, "继续游戏", "", 0, none, kDisabled, ""},
+        {"g1", "m4", I, "开始游戏", "F9", 0, &TForm1::N_game_singleClick, 0, ""},
+        {"N_game_over", "m4", I, "结束游戏", "", 0, &TForm1::N_game_overClick, kDisabled, ""},
+        {"n_game_pauls", "m4", I, "暂停游戏", "", 0, &TForm1::n_game_paulsClick, kDisabled, ""},
+        {"N9", "m4", I, "继续游戏", "", 0, &TForm1::N9Click, kDisabled, ""},
         {"n_game_option", "N13", I, "游戏选项", "", 0, none, 0, ""},
 
         // F10 belongs to the multicolour switch alone; the home page item shows no key.

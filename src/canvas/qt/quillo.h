@@ -13,6 +13,7 @@
 #include "document/document.h"
 #include "document/settings.h"
 #include "document/text_file.h"
+#include "extras/snake.h"
 #include "platform/colours.h"
 #include "platform/raster.h"
 #include "tools/selection.h"
@@ -22,10 +23,15 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QScrollBar;
 class QTimer;
 class QToolBar;
 class QMenu;
+
+namespace quillo::extras {
+class TSelectForm;
+}
 
 namespace quillo::canvas {
 
@@ -233,6 +239,12 @@ class TForm1 : public QMainWindow {
     std::filesystem::path html_temp_dir();        // temp_dir, found on first use if still empty
                                                   // ---- end of HTML export ----
 
+    // ---- character picker (src/extras/qt/tform1_picker.cpp) ----
+    extras::TSelectForm* SelectForm = nullptr;
+    // Double click on the pen box, and the menu item n_dictionary (F8): shows the picker.
+    void pen_txtDblClick(const Sender& sender);
+    // ---- end of character picker ----
+
     // ---- canvas transforms and the selection's clipboard (src/textops/qt/tform1_transforms.cpp,
     // src/document/qt/tform1_clipboard.cpp) ----
     void n_turn_0Click(const Sender& sender);  // mirror or turn the canvas, by the sender's Tag
@@ -263,12 +275,33 @@ class TForm1 : public QMainWindow {
     // From init_image1: the boxes close and text not yet written is dropped; what the entry
     // has written is committed.
     void drop_text_entry();
-    // Text picked elsewhere (the character picker) goes into the open box at its caret; false
-    // when no box is open.
+    // A character picked in the character picker goes into the open box at its caret (the box
+    // grows to hold it); false when no box is open. A double-click in a box opens the picker.
     bool text_entry_insert(const std::string& gbk);
-    // A double-click in a box opens the character picker for it, once the picker exists.
-    void open_picker_for(QWidget* target);
     // ---- end of text entry ----
+
+    // ---- snake game (src/extras/qt/tform1_game.cpp) ----
+    // The running flag is snake_running. The options dialog sets snake_start_length (2..30)
+    // and shows it in Gau_long, and sets Timer1's interval from snake.level.
+    extras::SnakeState snake;
+    int snake_start_length = extras::kSnakeMinStartLength;  // not kept in the settings file
+    QTimer* Timer1 = nullptr;                               // the step timer
+    QProgressBar* gau_speed = nullptr;
+    QProgressBar* Gau_long = nullptr;
+    QProgressBar* Gau_far = nullptr;
+    QLineEdit* Edit4 = nullptr;  // the score
+
+    void build_game_widgets();  // the gauges in CoolBar1, Timer1, the game's keys
+    void N_game_singleClick(const Sender& sender);
+    void N_game_overClick(const Sender& sender);
+    void n_game_paulsClick(const Sender& sender);
+    void N9Click(const Sender& sender);
+    void Timer1Timer();
+    void snake_pen_key(int key);    // a key in pen_txt while the game runs
+    void snake_edit1_key(int key);  // a key in Edit1 while the game runs
+    void game_board_resized();      // the canvas changed size under a running game
+    void show_game_gauges();
+    // ---- end of snake game ----
 
     // ---- the other windows: created once after the main window, alive until exit
     // (src/canvas/qt/tform1_windows.cpp) ----

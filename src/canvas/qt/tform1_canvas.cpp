@@ -77,6 +77,7 @@ void TForm1::FormResize() {
     if (!normal_mode()) {
         enter_canvas(true);
         set_label1(pad_to_width(label1_text, canvas.double_byte ? 2 * canvas.width : canvas.width));
+        if (snake_running) game_board_resized();
     }
 }
 

@@ -157,6 +157,7 @@ void TForm1::build_widgets() {
     write_in_imag->on_end_drag = [this] { run_command([this] { write_in_imagEndDrag(); }); };
     write_in_imag->on_context_menu = [this](const QPoint& p) { Pop_1->popup(p); };
     build_colour_widgets();
+    build_game_widgets();
 
     Timer3 = new QTimer(this);
     Timer3->setObjectName("Timer3");
@@ -333,7 +334,7 @@ void TForm1::FormActivate() {
         commands.set_enabled("n_total_txt", false);
         Image1->show();
         source_memo->hide();
-        ControlBar1->show();
+        ControlBar1->setVisible(!snake_running);
         CoolBar3->show();
         if (!snake_running) ScrollBar1->show();
         activated = true;

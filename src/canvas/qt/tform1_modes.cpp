@@ -28,7 +28,8 @@ void TForm1::set_label1(const std::string& gbk) {
     Label1->setText(platform::to_qstring(gbk));
 }
 
-void TForm1::n_viewClick(const Sender&) {
+void TForm1::n_viewClick(const Sender& sender) {
+    if (snake_running) N_game_overClick(sender);
     init_image1();
     commands.set_checked("n_view", !normal_mode());
     if (normal_mode()) {

@@ -1,9 +1,12 @@
 // The program's other windows. Each is created once, right after the main window, in a fixed
 // order, and lives until exit; the main window keeps a pointer to each under its form name.
 #include "canvas/qt/quillo.h"
+#include "extras/qt/select_form.h"
 
 namespace quillo::canvas {
 
-void TForm1::create_other_windows() {}
+void TForm1::create_other_windows() {
+    SelectForm = new extras::TSelectForm(*this);
+}
 
 }  // namespace quillo::canvas

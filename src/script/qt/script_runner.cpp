@@ -25,6 +25,7 @@
 #include "canvas/row_text.h"
 #include "platform/gbk.h"
 #include "platform/qt/gbk_qt.h"
+#include "platform/random.h"
 #include "script/qt/runner_support.h"
 #include "script/qt/script_stepper.h"
 
@@ -92,6 +93,7 @@ std::optional<KeyChord> parse_key(const std::string& written) {
         {"PageUp", Qt::Key_PageUp, ""},
         {"PageDown", Qt::Key_PageDown, ""},
         {"Insert", Qt::Key_Insert, ""},
+        {"Pause", Qt::Key_Pause, ""},
         {"Shift", Qt::Key_Shift, ""},
         {"Ctrl", Qt::Key_Control, ""},
         {"Alt", Qt::Key_Alt, ""},
@@ -245,6 +247,7 @@ const std::vector<std::pair<const char*, ScriptRunner::Method>>& ScriptRunner::m
         {"click-status", &ScriptRunner::click_status},
         {"clipboard", &ScriptRunner::clipboard},
         {"wait", &ScriptRunner::wait},
+        {"seed", &ScriptRunner::seed},
         {"expect-line", &ScriptRunner::expect_line},
         {"expect-lines", &ScriptRunner::expect_lines},
         {"expect-row", &ScriptRunner::expect_row},
@@ -501,7 +504,7 @@ void ScriptRunner::key(const Command& c) {
     if (!k) {
         fail("unknown key '" + text(c, 1) +
              "' (Enter, Escape, Tab, Left, Right, Up, Down, Home, End, PageUp, PageDown, "
-             "Backspace, Delete, Insert, Space, Shift, F1..F12, a character, with Ctrl+, "
+             "Backspace, Delete, Insert, Pause, Space, Shift, F1..F12, a character, with Ctrl+, "
              "Shift+, Alt+)");
     }
     focus(w);
@@ -547,6 +550,10 @@ void ScriptRunner::wait(const Command& c) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+void ScriptRunner::seed(const Command& c) {
+    platform::app_random().seed(static_cast<std::uint32_t>(integer(c, 0)));
 }
 
 // ---- checks ----

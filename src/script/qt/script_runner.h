@@ -75,6 +75,7 @@ class ScriptRunner {
     void click_status(const Command& c);
     void clipboard(const Command& c);
     void wait(const Command& c);
+    void seed(const Command& c);
     // ---- checks ----
     void expect_line(const Command& c);
     void expect_lines(const Command& c);

@@ -3,6 +3,7 @@
 // committed once, when it ends, so one undo takes the whole entry away.
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 #include "canvas/qt/canvas_widgets.h"
 #include "canvas/qt/quillo.h"
@@ -75,8 +76,9 @@ void TForm1::build_text_entry_widgets() {
         run_command([this, key] { write_in_MemoKeyUp(key); });
     };
     memo->events.on_click = [this] { run_command([this] { write_in_MemoClick(); }); };
-    memo->events.on_double_click = [this, memo] {
-        run_command([this, memo] { open_picker_for(memo); });
+    // A double-click opens the character picker; its picks come in at the caret.
+    memo->events.on_double_click = [this] {
+        run_command([this] { pen_txtDblClick(Sender{"write_in_Memo"}); });
     };
     memo->events.on_resize_needed = [this] { fit_memo(*this); };
     write_in_Memo = memo;
@@ -88,8 +90,8 @@ void TForm1::build_text_entry_widgets() {
         run_command([this, key] { write_in_editKeyPress(key); });
     };
     edit->events.on_click = [this] { run_command([this] { write_in_editClick(); }); };
-    edit->events.on_double_click = [this, edit] {
-        run_command([this, edit] { open_picker_for(edit); });
+    edit->events.on_double_click = [this] {
+        run_command([this] { pen_txtDblClick(Sender{"write_in_edit"}); });
     };
     edit->events.on_resize_needed = [this] { fit_edit(*this); };
     write_in_edit = edit;
@@ -231,21 +233,23 @@ void TForm1::drop_text_entry() {
 }
 
 bool TForm1::text_entry_insert(const std::string& gbk) {
-    const QString text = platform::to_qstring(gbk);
+    // The character goes in at the caret; a selection stays in the text.
+    const QString ch = platform::to_qstring(gbk);
     if (write_in_Memo->isVisible()) {
-        write_in_Memo->insertPlainText(text);
+        QTextCursor cursor = write_in_Memo->textCursor();
+        cursor.clearSelection();
+        cursor.insertText(ch);
+        write_in_Memo->setTextCursor(cursor);
         return true;
     }
     if (write_in_edit->isVisible()) {
-        write_in_edit->insert(text);
+        const QString text = write_in_edit->text();
+        const int at = write_in_edit->cursorPosition();
+        write_in_edit->setText(text.left(at) + ch + text.mid(at));
+        write_in_edit->setCursorPosition(at + static_cast<int>(ch.size()));
         return true;
     }
     return false;
-}
-
-void TForm1::open_picker_for(QWidget*) {
-    // The character picker opens here for the box once it exists; a picked character then
-    // goes in through text_entry_insert.
 }
 
 }  // namespace quillo::canvas

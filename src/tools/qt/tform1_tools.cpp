@@ -126,6 +126,9 @@ void TForm1::build_tool_widgets() {
             case QEvent::MouseButtonPress:
                 run_command([this] { pen_txtClick(); });
                 return false;
+            case QEvent::MouseButtonDblClick:
+                run_command([this] { pen_txtDblClick(Sender{"pen_txt"}); });
+                return false;
             default:
                 return false;
         }
