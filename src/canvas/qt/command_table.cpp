@@ -23,7 +23,7 @@ const std::vector<CommandEntry>& command_table() {
         {"n_quitsave", "m1", I, "保存[&Save] ", "", 0, &TForm1::n_quitsaveClick, 0, ""},
         {"n_save", "m1", I, "另存为[Save as] ", "", 0, &TForm1::n_saveClick, 0, ""},
         {"n_ansi", "m1", I, "导入ANSI文件", "", 0, &TForm1::n_openClick, 0, ""},
-        {"n_print", "m1", I, "打印[&Print]", "", 0, none, 0, ""},
+        {"n_print", "m1", I, "打印[&Print]", "", 0, &TForm1::n_printClick, 0, ""},
         {"n_exit", "m1", I, "退出[&Exit] ", "F12", 0, &TForm1::m2Click, 0, ""},
         {"n_exit_quickly", "m1", I, "快速退出[&Quit]", "", 0, &TForm1::n_exit_quicklyClick, 0, ""},
 
@@ -119,7 +119,8 @@ const std::vector<CommandEntry>& command_table() {
         {"pop_html_file", "Pop_1", I, "选择内容输出为网页", "", 0, &TForm1::n_htmlClick, 0, ""},
         {"pop_txt_file", "Pop_1", I, "选择内容保存为文本", "", 0, &TForm1::pop_txt_fileClick, 0,
          ""},
-        {"pop_mov_file", "Pop_1", I, "选择内容输出为动画", "", 0, none, 0, ""},
+        {"pop_mov_file", "Pop_1", I, "选择内容输出为动画", "", 0, &TForm1::pop_mov_fileClick, 0,
+         ""},
         {"pop_html", "Pop_1", I, "查看选择内容的HTML代码", "", 0, none, 0, ""},
 
         // ---- context menu of the canvas ----
@@ -140,7 +141,7 @@ const std::vector<CommandEntry>& command_table() {
         {"ToolButton9", "tb_commom", B, "普通/绘图编辑方式切换", "", 0, &TForm1::n_viewClick, 0,
          "切"},
         {"ToolButton_undo", "tb_commom", B, "撤消上一步操作", "", 0, &TForm1::sb_undoClick, 0, "↶"},
-        {"SB_mov", "tb_commom", B, "Reelix", "", 0, none, 0, "动"},
+        {"SB_mov", "tb_commom", B, "Reelix", "", 0, &TForm1::pop_mov_fileClick, 0, "动"},
         {"sb2_pic2htm", "tb_commom", B, "将图片转化为文字画", "", 0, none, kCheckable, "图"},
 
         {"tb_drawtool", "", TB, "文本绘图工具栏", "", 0, none, 0, ""},

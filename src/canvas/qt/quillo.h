@@ -280,6 +280,12 @@ class TForm1 : public QMainWindow {
     bool text_entry_insert(const std::string& gbk);
     // ---- end of text entry ----
 
+    // ---- animation export and printing (src/extras/qt/tform1_animation.cpp,
+    // src/extras/qt/tform1_print.cpp) ----
+    void pop_mov_fileClick(const Sender& sender);  // the floating selection to Reelix
+    void n_printClick(const Sender& sender);       // the current text on the default printer
+    // ---- end of animation export and printing ----
+
     // ---- snake game (src/extras/qt/tform1_game.cpp) ----
     // The running flag is snake_running. The options dialog sets snake_start_length (2..30)
     // and shows it in Gau_long, and sets Timer1's interval from snake.level.
