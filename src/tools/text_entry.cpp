@@ -52,6 +52,12 @@ void visit_memo_lines(std::string_view text, bool double_byte, F f) {
     }
 }
 
+// The last column of the canvas: in double-byte mode a cell counts while its first byte is on
+// the canvas.
+int last_canvas_column(const canvas::CanvasState& c) {
+    return c.double_byte ? (c.width + 1) / 2 : c.width;
+}
+
 }  // namespace
 
 void write_text(canvas::CanvasState& c, std::string_view s, int x, int y) {
@@ -134,12 +140,12 @@ EnterOutcome vertical_enter(canvas::CanvasState& c, TextEntry& e, std::string_vi
     });
     if (lines == 0 || (lines == 1 && first_empty)) return EnterOutcome::ended;
     // At the window's edge a column still on the canvas is written; one beyond it is not.
-    if (!fits_window && e.at.x > last_column(c)) return EnterOutcome::ended;
+    if (!fits_window && e.at.x > last_canvas_column(c)) return EnterOutcome::ended;
     write_column(c, memo_text, e.at.x, e.at.y);
     e.written = true;
     ++e.at.x;
-    return fits_window && e.at.x <= last_column(c) ? EnterOutcome::wrote
-                                                   : EnterOutcome::wrote_and_ended;
+    return fits_window && e.at.x <= last_canvas_column(c) ? EnterOutcome::wrote
+                                                          : EnterOutcome::wrote_and_ended;
 }
 
 EnterOutcome horizontal_enter(canvas::CanvasState& c, TextEntry& e, std::string_view text,
