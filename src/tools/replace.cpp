@@ -14,7 +14,10 @@ std::string_view cell_bytes(std::string_view row, int x, bool double_byte) {
 }
 
 std::string clicked_character(const canvas::CanvasState& c, Cell at) {
-    if (!on_canvas(c, at.x, at.y)) return {};
+    // Only the canvas's own cells are clicked; bytes a longer document line keeps beyond the
+    // canvas width are not part of the picture.
+    const int cells = c.double_byte ? canvas::round_half_even(c.width / 2.0) : c.width;
+    if (!on_canvas(c, at.x, at.y) || at.x > cells) return {};
     return std::string(cell_bytes(c.layers.row(canvas::kWorking, at.y), at.x, c.double_byte));
 }
 
