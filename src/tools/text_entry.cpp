@@ -63,7 +63,7 @@ int last_canvas_column(const canvas::CanvasState& c) {
 void write_text(canvas::CanvasState& c, std::string_view s, int x, int y) {
     if (y < 1 || y > c.height || x < 1) return;
     const std::string text = canvas::double_byte_normalise(s, c.double_byte);
-    const std::size_t start = static_cast<std::size_t>(c.double_byte ? 2 * (x - 1) : x - 1);
+    const std::size_t start = static_cast<std::size_t>(x - 1) * (c.double_byte ? 2 : 1);
     constexpr auto kRow = static_cast<std::size_t>(canvas::kMaxRowBytes);
     if (start >= kRow || text.empty()) return;
     std::string& row = c.layers.row(canvas::kWorking, y);
@@ -71,7 +71,13 @@ void write_text(canvas::CanvasState& c, std::string_view s, int x, int y) {
     const std::size_t keep = whole_characters_within(text, kRow - out.size());
     out.append(text, 0, keep);
     // The rest keeps its place: the text replaced exactly as many bytes as it wrote.
-    if (start + keep < row.size()) out.append(row, start + keep);
+    const std::size_t end = start + keep;
+    if (end < row.size()) {
+        out.append(row, end);
+        // Text of odd length ("a中b" normalises to five bytes) ends in the first byte of a cell;
+        // when that cell held a full-width character, its orphaned trail byte becomes a space.
+        if (c.double_byte && keep % 2 == 1 && starts_full_width(row[end - 1])) out[end] = ' ';
+    }
     row = canvas::cut_to_row(std::move(out));
 }
 

@@ -147,5 +147,23 @@ TEST_F(TextEntryTest, LineAtTheBottomRowEndsTheEntry) {
     EXPECT_TRUE(form->commands.enabled("ToolButton_undo"));
 }
 
+TEST_F(TextEntryTest, ResizingTheWindowKeepsWhatTheEntryWrote) {
+    start_in(false);
+    click("sb2_type_h");
+    click_cell(2, 2);
+    QLineEdit* box = form->write_in_edit;
+    compose(box, "", "ab");
+    enter(box);
+    compose(box, "", "cd");
+    // A new window size reloads the canvas from the document: the written line must be in it.
+    form->resize(700, 500);
+    settle();
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_TRUE(form->commands.enabled("n_undo"));
+    EXPECT_EQ(trimmed(1, 2), " ab");
+    EXPECT_EQ(trimmed(2, 2), " ab");
+    EXPECT_EQ(trimmed(1, 3), " ");
+}
+
 }  // namespace
 }  // namespace quillo::testing

@@ -30,6 +30,26 @@ TEST(WriteText, ReplacesAsManyBytesAsItHasInBothModes) {
     write_text(d, "xy\xB9\xFA", 1, 2);
     EXPECT_EQ(working(d, 2).substr(0, 5), "xy\xB9\xFA ");
 
+    // Odd-length text ends in the first byte of a cell: a full-width character there loses its
+    // lead byte, and its trail byte becomes a space rather than half a character; two half-width
+    // characters keep their second one.
+    d.layers.row(canvas::kWorking, 3) = "\xB9\xFA\xB9\xFA\xB9\xFA\xB9\xFA";
+    write_text(d,
+               "a\xD6\xD0"
+               "b",
+               1, 3);
+    EXPECT_EQ(working(d, 3),
+              "a \xD6\xD0"
+              "b \xB9\xFA");
+    d.layers.row(canvas::kWorking, 3) = "cdcdcdcd";
+    write_text(d,
+               "a\xD6\xD0"
+               "b",
+               1, 3);
+    EXPECT_EQ(working(d, 3),
+              "a \xD6\xD0"
+              "bdcd");
+
     // A row shorter than the start gets the text right after its last byte.
     c.layers.row(canvas::kWorking, 3) = "abc";
     write_text(c, "Z", 9, 3);

@@ -68,7 +68,12 @@ void TForm1::FormResize() {
     if (snake_running) {
         canvas.height = game_canvas_height(blackboard->height());
     } else {
-        if (!normal_mode()) store_window(canvas, doc, canvas.scroll);
+        if (!normal_mode()) {
+            // The canvas is reloaded from the document: an open typing entry ends first, so
+            // the lines it wrote are committed and stored rather than lost.
+            drop_text_entry();
+            store_window(canvas, doc, canvas.scroll);
+        }
         const auto size = resized_canvas_size(blackboard->width(), blackboard->height(), sbw,
                                               ControlBar1->isVisible() ? ControlBar1->height() : 0);
         canvas.height = size.height;
