@@ -66,6 +66,23 @@ expect-opened "quillo_help.htm"
 key source_memo F3
 expect-status 1 "■"
 
+# ---- typing: the box keeps its own editing keys; undo waits for the entry's end ----
+click sb2_type_h
+press-cell 3 2
+release-cell 3 2
+type write_in_edit "AB"
+key write_in_edit Enter
+expect-row-trim 2 2 "abABefghij"
+key write_in_edit Ctrl+Z
+key write_in_edit Ctrl+A
+expect-visible write_in_edit true
+expect-row-trim 2 1 "0123456789"
+expect-row-trim 2 2 "abABefghij"
+key write_in_edit Enter
+expect-visible write_in_edit false
+key pen_txt Ctrl+Z
+expect-row-trim 1 2 "abcdefghij"
+
 # ---- the game: F9 starts it; the mode switch and the menus it takes away answer no key ----
 key Image1 F9
 expect-enabled N_game_over true
