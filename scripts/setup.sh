@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev
   unifont fonts-unifont
   googletest libgtest-dev libbenchmark-dev
-  xvfb xauth tidy
+  xvfb xauth tidy poppler-utils
   clang-14 libclang-rt-14-dev
 )
 

@@ -29,6 +29,9 @@ class QTimer;
 class QToolBar;
 class QMenu;
 
+namespace quillo::textops {
+class TMemoSearch;
+}
 namespace quillo::extras {
 class TSelectForm;
 }
@@ -244,6 +247,31 @@ class TForm1 : public QMainWindow {
     std::filesystem::path html_temp_dir();        // temp_dir, found on first use if still empty
                                                   // ---- end of HTML export ----
 
+    // ---- text menu (src/textops/qt/tform1_text_menu.cpp, src/textops/qt/memo_search_qt.cpp) ----
+    std::vector<std::string> txt_memo;  // the text snapshot: lines before the last command
+    textops::TMemoSearch* MemoSearch1 = nullptr;  // find and replace in source_memo
+
+    void source_memoChange();  // every change of the text disables n_undo_txt
+    void attach_memo_search();
+    void n_h2v_txtClick(const Sender& sender);
+    void n_v2h_txtClick(const Sender& sender);
+    void n_mirr_txtClick(const Sender& sender);
+    void n_add_empty_lineClick(const Sender& sender);
+    void n_add_empty_listClick(const Sender& sender);
+    void n_dec_empty_lineClick(const Sender& sender);
+    void n_dec_empty_spaceClick(const Sender& sender);
+    void n_undo_txtClick(const Sender& sender);
+    void N_break_textClick(const Sender& sender);
+    void N_UnBreak_textClick(const Sender& sender);
+    void N_searchClick(const Sender& sender);
+    void n_relaceClick(const Sender& sender);
+    // The text as the text menu reads it: the lines of source_memo, at least one.
+    std::vector<std::string> text_menu_lines();
+    // Puts lines in place of the whole text as one edit of the text box (its Ctrl+Z takes it back).
+    void replace_memo_lines(std::vector<std::string> lines);
+    void take_text_snapshot() { txt_memo = text_menu_lines(); }
+    // ---- end of text menu ----
+
     // ---- character picker (src/extras/qt/tform1_picker.cpp) ----
     extras::TSelectForm* SelectForm = nullptr;
     // Double click on the pen box, and the menu item n_dictionary (F8): shows the picker.
@@ -263,6 +291,12 @@ class TForm1 : public QMainWindow {
     // The floating block's image after its text changed; size and place stay.
     void redraw_floating_selection();
     // ---- end of canvas transforms and the selection's clipboard ----
+
+    // ---- animation export and printing (src/extras/qt/tform1_animation.cpp,
+    // src/extras/qt/tform1_print.cpp) ----
+    void pop_mov_fileClick(const Sender& sender);  // the floating selection to Reelix
+    void n_printClick(const Sender& sender);       // the current text on the default printer
+    // ---- end of animation export and printing ----
 
     // ---- snake game (src/extras/qt/tform1_game.cpp) ----
     // The running flag is snake_running. The options dialog sets snake_start_length (2..30)

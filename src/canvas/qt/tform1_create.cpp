@@ -176,7 +176,9 @@ void TForm1::build_widgets() {
     });
     connect(source_memo, &QPlainTextEdit::textChanged, this, [this] {
         if (!memo_loading_) memo_dirty_ = true;
+        source_memoChange();
     });
+    attach_memo_search();
     Image1->on_mouse_move = [this](int x, int y) {
         run_command([=, this] { Image1MouseMove(x, y); });
     };

@@ -35,6 +35,15 @@ QString box_caption(const std::string& caption) {
     return caption.empty() ? QGuiApplication::applicationDisplayName() : qs(caption);
 }
 
+// Lines of the program's messages are joined by CR, which a Qt label does not break on; and a
+// message may quote a file name or typed text, which must never be read as markup.
+QString box_text(const std::string& text) {
+    QString t = qs(text);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
 QMessageBox::Icon qt_icon(Icon icon) {
     switch (icon) {
         case Icon::information:
@@ -54,7 +63,8 @@ QMessageBox::Icon qt_icon(Icon icon) {
 }  // namespace
 
 void QtUiServices::message(const std::string& text, const std::string& caption, Icon icon) {
-    QMessageBox box(qt_icon(icon), box_caption(caption), qs(text), QMessageBox::Ok, parent_);
+    QMessageBox box(qt_icon(icon), box_caption(caption), box_text(text), QMessageBox::Ok, parent_);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -62,7 +72,8 @@ Answer QtUiServices::confirm(const std::string& text, const std::string& caption
                              bool with_cancel) {
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (with_cancel) buttons |= QMessageBox::Cancel;
-    QMessageBox box(qt_icon(icon), box_caption(caption), qs(text), buttons, parent_);
+    QMessageBox box(qt_icon(icon), box_caption(caption), box_text(text), buttons, parent_);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
@@ -76,7 +87,7 @@ std::optional<std::string> QtUiServices::input(const std::string& caption,
                                                const std::string& prompt,
                                                const std::string& default_text) {
     bool ok = false;
-    const QString r = QInputDialog::getText(parent_, box_caption(caption), qs(prompt),
+    const QString r = QInputDialog::getText(parent_, box_caption(caption), box_text(prompt),
                                             QLineEdit::Normal, qs(default_text), &ok);
     if (!ok) return std::nullopt;
     return utf8(r);
