@@ -83,18 +83,16 @@ void undo_layers(CanvasState& c, document::Document& doc) {
 void lay_pen(CanvasState& c, int layer, int x, int y, std::string_view pen) {
     if (pen.empty() || y < 1 || y > c.height) return;
     auto& row = c.layers.row(layer, y);
-    const auto put = [&row](int byte, char value) {
-        if (byte >= 1 && byte <= kMaxRowBytes && byte <= static_cast<int>(row.size()))
-            row[static_cast<std::size_t>(byte - 1)] = value;
-    };
+    const int held = smaller_of(static_cast<int>(row.size()), kMaxRowBytes);
     if (!c.double_byte) {
-        put(x, pen[0]);
+        if (x >= 1 && x <= held) row[static_cast<std::size_t>(x - 1)] = pen[0];
         return;
     }
-    // A full-width pen is laid whole or not at all, so no half character is left behind.
-    if (2 * x > kMaxRowBytes) return;
-    put(2 * x - 1, pen[0]);
-    put(2 * x, pen.size() >= 2 ? pen[1] : ' ');
+    // A 2-byte pen is laid whole or not at all, so no half character is left at the row's end
+    // or past byte 255.
+    if (x < 1 || 2 * x > held) return;
+    row[static_cast<std::size_t>(2 * x - 2)] = pen[0];
+    row[static_cast<std::size_t>(2 * x - 1)] = pen.size() >= 2 ? pen[1] : ' ';
 }
 
 bool has_full_width_byte(const CanvasState& c) {

@@ -32,7 +32,8 @@ void undo_layers(CanvasState& c, document::Document& doc);
 
 // Lays the pen at cell (x, y) of a layer: its first byte (single-byte mode) or first two bytes
 // (double-byte mode; a one-byte pen is followed by a space). Writes only inside rows
-// 1..height and the row's current bytes, never beyond byte 255.
+// 1..height and the row's current bytes, never beyond byte 255; a 2-byte cell only when both
+// its bytes are there.
 void lay_pen(CanvasState& c, int layer, int x, int y, std::string_view pen);
 
 // True when rows 1..height, bytes 1..width of the committed layer hold a byte above 128.

@@ -6,6 +6,10 @@ inline constexpr int kMaxRows = 80;       // rows a row layer holds
 inline constexpr int kMaxRowBytes = 255;  // bytes a row holds
 inline constexpr int kLayerCount = 5;
 
+// Pen slots are 3 bytes each; the pen row shows at most twice the widest canvas (double-byte
+// mode), so no slot beyond this one can be seen, hovered or stored.
+inline constexpr int kMaxPenSlot = 2 * kMaxRowBytes / 3;
+
 // Row layers, always referred to by number.
 inline constexpr int kCommitted = 1;
 inline constexpr int kWorking = 2;

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 
+#include "document/save_file.h"
 #include "document/text_file.h"
 #include "platform/errors.h"
 
@@ -111,15 +112,9 @@ std::string format_colour_file(const ColourGrid& grid, int rows, int cells, bool
 void write_colour_file(const std::filesystem::path& path, const ColourGrid& grid, int rows,
                        int cells, bool double_byte, platform::WinColour chosen_text,
                        platform::WinColour chosen_back) {
-    const std::string bytes =
-        format_colour_file(grid, rows, cells, double_byte, chosen_text, chosen_back);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        throw platform::FileError("Cannot create file \"" + path.string() + "\". " +
-                                  std::strerror(errno));
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    out.close();
-    if (!out) throw platform::FileError("Write error on file \"" + path.string() + "\".");
+    // The colour file beside a good document must never be left half-written either.
+    write_file_atomically(
+        path, format_colour_file(grid, rows, cells, double_byte, chosen_text, chosen_back));
 }
 
 ColourFileResult read_colour_file_bytes(std::string_view bytes, ColourGrid& grid, bool double_byte,

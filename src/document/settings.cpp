@@ -11,6 +11,9 @@ Settings::Settings()
 Settings shipped_settings() {
     Settings s;
     s.pen_font_color = 0x000000;
+    // Grey tables of the image window, darkest character first.
+    s.gray_pen = {platform::utf8_to_gbk("厲嵌懒傳蛤凯来旯圀国困园四三二一"), "@%#*+=-:. ",
+                  platform::utf8_to_gbk("龘鬱龍国田回日口十二一、　")};
     return s;
 }
 

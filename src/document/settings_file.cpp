@@ -1,7 +1,9 @@
 #include "document/settings_file.h"
 
+#include <climits>
 #include <string>
 
+#include "canvas/constants.h"
 #include "platform/errors.h"
 
 namespace quillo::document {
@@ -14,11 +16,25 @@ std::string numbered(const char* key, int n) {
     return key + std::to_string(n);
 }
 
+// A number outside the range its use can take (a damaged or hand-edited file) reads as the
+// default, as a value that is no number does.
+int read_int_within(const IniFile& ini, const char* section, const char* key, int fallback,
+                    int lowest, int highest) {
+    const int v = ini.read_int(section, key, fallback);
+    return v < lowest || v > highest ? fallback : v;
+}
+
+// Speed levels of the snake game and the kinds of grey-level character tables.
+constexpr int kSlowestSnakeLevel = 6;
+constexpr int kGreyTableKinds = 3;
+
 }  // namespace
 
 Settings read_settings(const IniFile& ini) {
     const Settings d;
     Settings s;
+    // Every number has a meaning here (any but 1 and 3 is the text view), and every 32-bit
+    // value below is a colour, so these need no range.
     s.decide_form_mode = ini.read_int("display", "decide_form_mode", d.decide_form_mode);
     if (s.decide_form_mode == 3) s.form_mode = ini.read_bool("display", "form_mode", d.form_mode);
     s.color_mode = ini.read_bool("display", "color_mode", d.color_mode);
@@ -34,21 +50,19 @@ Settings read_settings(const IniFile& ini) {
     s.pen_double = ini.read_string("pen", "pen_double", d.pen_double);
     s.pen_sing_bakup = s.pen_single;
     s.pen_doub_bakup = s.pen_double;
-    s.pen_st = ini.read_int("pen", "pen_st", d.pen_st);
+    s.pen_st = read_int_within(ini, "pen", "pen_st", d.pen_st, 0, canvas::kMaxPenSlot);
 
     s.bake_up = ini.read_bool("file", "bake_up", d.bake_up);
     s.blank_out = ini.read_bool("file", "blank_out", d.blank_out);
     s.save_ini = ini.read_bool("file", "save_ini", d.save_ini);
     s.ascii_check = ini.read_bool("file", "ascii_check", d.ascii_check);
 
-    s.snake_speed = ini.read_int("game", "snake_speed", d.snake_speed);
+    s.snake_speed =
+        read_int_within(ini, "game", "snake_speed", d.snake_speed, 0, kSlowestSnakeLevel);
     s.snake_body = ini.read_string("game", "snake_body", d.snake_body);
     s.body_mood = ini.read_bool("game", "body_mood", d.body_mood);
-    s.difficult = ini.read_int("game", "difficult", d.difficult);
-    // A hand-edited speed outside the slider's 0..6, or a level-up distance below one step (it
-    // divides the points of a step), reads as the default.
-    if (s.snake_speed < 0 || s.snake_speed > 6) s.snake_speed = d.snake_speed;
-    if (s.difficult < 1) s.difficult = d.difficult;
+    // Steps between two speed-ups: at least one.
+    s.difficult = read_int_within(ini, "game", "difficult", d.difficult, 1, INT_MAX);
 
     for (int i = 0; i < 6; ++i) {
         s.no[i] = ini.read_string("select", numbered("no", i + 1), d.no[i]);
@@ -68,7 +82,8 @@ Settings read_settings(const IniFile& ini) {
     s.foodstop = ini.read_bool("htm_file", "foodstop", d.foodstop);
     for (int i = 0; i < 3; ++i)
         s.gray_pen[i] = ini.read_string("picture", numbered("Gray_pen", i + 1), d.gray_pen[i]);
-    s.gray_pen_kind = ini.read_int("picture", "Gray_pen_kind", d.gray_pen_kind);
+    s.gray_pen_kind =
+        read_int_within(ini, "picture", "Gray_pen_kind", d.gray_pen_kind, 1, kGreyTableKinds);
     return s;
 }
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "canvas/constants.h"
 #include "canvas/row_text.h"
+#include "canvas/virtual_keys.h"
 
 namespace quillo::tools {
 
@@ -14,7 +16,7 @@ std::string load_slot(std::string_view row, int k, bool double_byte) {
 }
 
 std::string store_slot(std::string_view row, int k, std::string_view box) {
-    if (k < 1) return std::string(row);
+    if (k < 1 || k > canvas::kMaxPenSlot) return std::string(row);
     const std::size_t before = static_cast<std::size_t>(3 * k - 3);
     const std::size_t after = static_cast<std::size_t>(3 * k);
     std::string out(row.substr(0, std::min(before, row.size())));
@@ -44,6 +46,29 @@ std::string refill_pen(std::string_view row, int slot, bool double_byte) {
     return pen;
 }
 
+bool key_keeps_pen_box(int key) {
+    using namespace canvas;
+    switch (key) {
+        case kVkBackspace:
+        case kVkEnter:
+        case kVkShift:
+        case kVkControl:
+        case kVkAlt:
+        case kVkPause:
+        case kVkCapsLock:
+        case kVkPageUp:
+        case kVkPageDown:
+        case kVkEnd:
+        case kVkHome:
+        case kVkInsert:
+        case kVkDelete:
+        case kVkDivide:
+            return true;
+        default:
+            return key >= kVkF1 && key <= kVkF12;
+    }
+}
+
 int hovered_slot_at(int x) {
     return canvas::round_half_even(x * 1.13) / 27 + 1;
 }
@@ -52,8 +77,16 @@ int pen_box_left(int slot) {
     return slot == 0 ? 19 : canvas::round_half_even(slot * 23.9) + 20;
 }
 
+int pen_row_left() {
+    return pen_box_left(1);
+}
+
+int pen_row_byte_x(int b) {
+    return pen_box_left(b / 3 + 1) - pen_row_left() + 8 * (b % 3);
+}
+
 int last_slot_for_width(int window_width) {
-    return canvas::round_half_even((window_width - 90) / 24.0);
+    return std::min(canvas::round_half_even((window_width - 90) / 24.0), canvas::kMaxPenSlot);
 }
 
 bool pen_row_right(PenRow& p, int last_slot, bool double_byte) {

@@ -10,7 +10,8 @@ namespace quillo::tools {
 std::string load_slot(std::string_view row, int k, bool double_byte);
 
 // The row with the pen box stored into slot k: a box starting with a byte below 129 is stored
-// as that byte and two spaces; otherwise the whole box and one space.
+// as that byte and two spaces; otherwise the whole box and one space. Slots below 1 or beyond
+// canvas::kMaxPenSlot store nothing, so the row never grows past what it can show.
 std::string store_slot(std::string_view row, int k, std::string_view box);
 
 // The box as every key, pen-row click and eraser leave it: a lone byte in double-byte mode
@@ -21,11 +22,23 @@ std::string complete_pen_box(std::string box, std::string_view row, int slot, bo
 // where that gives nothing usable.
 std::string refill_pen(std::string_view row, int slot, bool double_byte);
 
+// True for the keys (virtual-key codes) that leave the pen box as it is: Backspace, Enter,
+// Shift, Ctrl, Alt, Pause, Caps Lock, Page Up, Page Down, End, Home, Insert, Delete, "/" of
+// the numeric pad and F1 to F12. Every other key empties the box first, so that what it types
+// or pastes (Ctrl+V) becomes the new pen.
+bool key_keeps_pen_box(int key);
+
 // Slot under x pixels of the pen row.
 int hovered_slot_at(int x);
 // Left edge of the pen box over a slot; the eraser has its own place.
 int pen_box_left(int slot);
-// The last slot the arrow keys reach in a main window this wide.
+// Left edge of the pen row in its bar: the place of the box over slot 1.
+int pen_row_left();
+// Where byte b (0-based) of the pen row is drawn, in pixels from the row's left edge. Slot k
+// starts exactly under the pen box over it, and the hover mapping finds k there; the bytes of
+// one slot follow each other 8 pixels apart, as cells of the canvas do.
+int pen_row_byte_x(int b);
+// The last slot the arrow keys reach in a main window this wide (never past kMaxPenSlot).
 int last_slot_for_width(int window_width);
 
 struct PenRow {

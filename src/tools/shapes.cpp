@@ -27,6 +27,16 @@ void reset_working(canvas::CanvasState& c) {
     canvas::copy_layer(c, canvas::kCommitted, canvas::kWorking);
 }
 
+// The ellipse alone keeps inside the canvas columns: a 2-byte cell counts while its first byte
+// is on the canvas.
+int last_ellipse_column(const canvas::CanvasState& c) {
+    return c.double_byte ? (c.width + 1) / 2 : c.width;
+}
+
+void plot_in_canvas(canvas::CanvasState& c, int x, int y, std::string_view pen) {
+    if (x <= last_ellipse_column(c)) plot(c, x, y, pen);
+}
+
 }  // namespace
 
 void plot(canvas::CanvasState& c, int x, int y, std::string_view pen) {
@@ -100,19 +110,20 @@ void ellipse_plot(canvas::CanvasState& c, int cx, int cy, long long r2, double a
     for (long long y = y_from; y <= y_to; ++y) {
         const long long t = r2 - (cy - y) * (cy - y);
         const int x = t < 0 ? cx : round_cell(cx - std::sqrt(static_cast<double>(t)) * a);
-        plot(c, x, static_cast<int>(y), pen);
-        plot(c, static_cast<int>(std::clamp<long long>(2LL * cx - x, -1, 1LL << 30)),
-             static_cast<int>(y), pen);
+        plot_in_canvas(c, x, static_cast<int>(y), pen);
+        plot_in_canvas(c, static_cast<int>(std::clamp<long long>(2LL * cx - x, -1, 1LL << 30)),
+                       static_cast<int>(y), pen);
     }
     const long long x_from = std::max<long long>(static_cast<long long>(cx) - e.hx, 1);
-    const long long x_to = std::min<long long>(static_cast<long long>(cx) + e.hx, last_column(c));
+    const long long x_to =
+        std::min<long long>(static_cast<long long>(cx) + e.hx, last_ellipse_column(c));
     for (long long x = x_from; x <= x_to; ++x) {
         const double d = (cx - x) / a;
         const double t = static_cast<double>(r2) - d * d;
         const int y = t < 0 ? cy : cy - round_cell(std::sqrt(t));
-        plot(c, static_cast<int>(x), y, pen);
-        plot(c, static_cast<int>(x),
-             static_cast<int>(std::clamp<long long>(2LL * cy - y, -1, 1LL << 30)), pen);
+        plot_in_canvas(c, static_cast<int>(x), y, pen);
+        plot_in_canvas(c, static_cast<int>(x),
+                       static_cast<int>(std::clamp<long long>(2LL * cy - y, -1, 1LL << 30)), pen);
     }
 }
 

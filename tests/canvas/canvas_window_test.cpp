@@ -278,6 +278,12 @@ TEST(CanvasWindow, LayPenWritesOnlyInsideTheRow) {
     lay_pen(c, kWorking, -3, 1, "\xD6\xD0");
     lay_pen(c, kWorking, 2, 1, "");
     EXPECT_EQ(c.layers.row(kWorking, 1).substr(0, 8), "....\xD6\xD0..");
+    // A cell whose second byte the row lacks is left whole: no lead byte at the row's end.
+    c.layers.row(kWorking, 2) = ".....";
+    lay_pen(c, kWorking, 3, 2, "\xD6\xD0");
+    EXPECT_EQ(c.layers.row(kWorking, 2), ".....");
+    lay_pen(c, kWorking, 2, 2, "\xD6\xD0");
+    EXPECT_EQ(c.layers.row(kWorking, 2), "..\xD6\xD0.");
 
     // Single-byte mode: only the first byte, never past the row's length.
     auto s = state(2, 10);

@@ -1,7 +1,9 @@
 #include "document/colour_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -38,6 +40,34 @@ TEST(ColourFile, WritesTheFormatByteForByte) {
               "0\r\n-2147483633\r\n");
     EXPECT_EQ(format_colour_file(g, 0, 0, true, 1, 2), "0\r\n0\r\n#2\r\n1\r\n2\r\n");
     EXPECT_EQ(colour_file_name("/a/b.txt"), fs::path("/a/b.txt.clo"));
+}
+
+TEST(ColourFile, AWriteThatFailsHalfWayKeepsTheOldColourFile) {
+    const auto path = temp_dir() / "kept.txt.clo";
+    ColourGrid g;
+    g.set(1, 1, {true, false, 255, 0});
+    write_colour_file(path, g, 1, 1, false, 0, kBtnFace);
+    const std::string good = format_colour_file(g, 1, 1, false, 0, kBtnFace);
+
+    // A full disk, as the file-size limit makes it: a full grid is far beyond 4 KB.
+    for (int r = 1; r <= 80; ++r)
+        for (int c = 1; c <= 255; ++c) g.set(r, c, {true, true, r, c});
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    bool failed = false;
+    try {
+        write_colour_file(path, g, 80, 255, false, 0, kBtnFace);
+    } catch (const platform::FileError&) {
+        failed = true;
+    }
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_TRUE(failed);
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), good);
 }
 
 TEST(ColourFile, RoundTripsOnDiskInBothModes) {

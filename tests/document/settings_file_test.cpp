@@ -57,6 +57,36 @@ TEST(SettingsFile, MissingKeysAndNonNumbersGiveTheDefaults) {
         read_settings(IniFile::from_bytes("[display]\ndecide_form_mode=3\nform_mode=1\n"))));
 }
 
+TEST(SettingsFile, NumbersOutsideTheirRangeGiveTheDefaults) {
+    const auto read = [](const std::string& text) {
+        return read_settings(IniFile::from_bytes(text));
+    };
+    const Settings d;
+    // A damaged pen slot must not make the pen row grow to it.
+    EXPECT_EQ(read("[pen]\npen_st=100000000\n").pen_st, d.pen_st);
+    EXPECT_EQ(read("[pen]\npen_st=2147483647\n").pen_st, d.pen_st);
+    EXPECT_EQ(read("[pen]\npen_st=-1\n").pen_st, d.pen_st);
+    EXPECT_EQ(read("[pen]\npen_st=171\n").pen_st, d.pen_st);
+    EXPECT_EQ(read("[pen]\npen_st=170\n").pen_st, 170);
+    EXPECT_EQ(read("[pen]\npen_st=0\n").pen_st, 0);  // the eraser
+
+    EXPECT_EQ(read("[game]\nsnake_speed=7\n").snake_speed, d.snake_speed);
+    EXPECT_EQ(read("[game]\nsnake_speed=-1\n").snake_speed, d.snake_speed);
+    EXPECT_EQ(read("[game]\nsnake_speed=6\n").snake_speed, 6);
+    EXPECT_EQ(read("[game]\nsnake_speed=0\n").snake_speed, 0);
+    EXPECT_EQ(read("[game]\ndifficult=0\n").difficult, d.difficult);
+    EXPECT_EQ(read("[game]\ndifficult=-200\n").difficult, d.difficult);
+    EXPECT_EQ(read("[game]\ndifficult=1\n").difficult, 1);
+    EXPECT_EQ(read("[picture]\nGray_pen_kind=4\n").gray_pen_kind, d.gray_pen_kind);
+    EXPECT_EQ(read("[picture]\nGray_pen_kind=0\n").gray_pen_kind, d.gray_pen_kind);
+    EXPECT_EQ(read("[picture]\nGray_pen_kind=3\n").gray_pen_kind, 3);
+
+    // Every value means something here: other start-up views are the text view, and any
+    // 32-bit number is a colour.
+    EXPECT_EQ(read("[display]\ndecide_form_mode=7\n").decide_form_mode, 7);
+    EXPECT_EQ(read("[display]\ndraw_back_color=-1\n").draw_back_color, -1);
+}
+
 TEST(SettingsFile, GameValuesOutOfRangeGiveTheDefaults) {
     const Settings bad = read_settings(
         IniFile::from_bytes("[game]\nsnake_speed=7\ndifficult=0\nsnake_body=\nbody_mood=1\n"));

@@ -1,13 +1,23 @@
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <fstream>
+#include <iterator>
 
 #include "canvas/qt/canvas_widgets.h"
 #include "canvas/row_text.h"
 #include "platform/qt/gbk_qt.h"
+#include "tools/pen_row.h"
 #include "window_fixture.h"
+
+// Exported by QtGui: key input that, like a real key, first offers itself to the shortcuts.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k,
+                                               Qt::KeyboardModifiers mods,
+                                               const QString& text = QString(),
+                                               bool autorep = false, ushort count = 1);
 
 namespace quillo::testing {
 
@@ -52,6 +62,29 @@ class ToolsTest : public WindowTest {
              Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QKeyEvent ev(QEvent::KeyPress, k, mods, text);
         QApplication::sendEvent(target, &ev);
+    }
+
+    // Press and release on a widget at x, as a click of the left button.
+    void click_at(QWidget* w, int x) {
+        const QPointF at(x, w->height() / 2);
+        for (auto type :
+             {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent ev(type, at, w->mapToGlobal(at),
+                           type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                           Qt::NoModifier);
+            QApplication::sendEvent(w, &ev);
+        }
+        settle();
+    }
+
+    // A key as the keyboard delivers it: the shortcuts see it first.
+    void typed(QWidget* target, int k, Qt::KeyboardModifiers mods = Qt::NoModifier,
+               const QString& text = {}) {
+        static ulong timestamp = 0;
+        if (!qt_sendShortcutOverrideEvent(target, ++timestamp, k, mods, text))
+            key(target, k, text, mods);
+        settle();
     }
 
     std::string trimmed(int layer, int r) const {
@@ -130,6 +163,87 @@ TEST_F(ToolsTest, PenBoxTypingAndEmptyPenClick) {
     settle();
     EXPECT_EQ(form->pen_text, " ");
     EXPECT_EQ(QApplication::focusWidget(), form->pen_txt);
+}
+
+TEST_F(ToolsTest, PenBoxCoversTheGlyphItEditsAndAWildSlotStaysHarmless) {
+    // A damaged settings file names a slot far beyond any pen row.
+    const std::string ini = [this] {
+        std::ifstream in(dir / "quillo.ini", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    const auto at = ini.find("pen_st=1");
+    ASSERT_NE(at, std::string::npos);
+    write_file("quillo.ini", ini.substr(0, at) + "pen_st=100000000" + ini.substr(at + 8));
+    start();
+    EXPECT_EQ(form->pen_st, 1);
+    EXPECT_EQ(form->pen_text, "1");
+    const int row_left = form->Label1->x();
+    EXPECT_EQ(form->pen_txt->x(), row_left + tools::pen_row_byte_x(0));
+
+    // A click on the glyph of slot 3 picks it; the box moves over that glyph.
+    click_at(form->Label1, tools::pen_row_byte_x(6) + 4);
+    EXPECT_EQ(form->pen_st, 3);
+    EXPECT_EQ(form->pen_text, "3");
+    EXPECT_EQ(form->pen_txt->x(), row_left + tools::pen_row_byte_x(6));
+    EXPECT_LT(form->pen_single.size(), 600u);
+
+    // The eraser: the box stands over Label6, which lies left of the row.
+    click_at(form->Label6, 5);
+    EXPECT_EQ(form->pen_st, 0);
+    EXPECT_EQ(form->pen_text, "  ");
+    EXPECT_EQ(form->pen_txt->geometry(), QRect(form->Label6->x(), form->pen_txt->y(),
+                                               form->Label6->width(), form->pen_txt->height()));
+    EXPECT_LE(form->Label6->geometry().right(), row_left);
+}
+
+TEST_F(ToolsTest, KeysInThePenBoxStartANewPenExceptTheListedOnesAndShortcuts) {
+    start_single_byte();
+    form->activateWindow();
+    form->pen_txt->setFocus();
+    settle();
+    // Ctrl+V: Ctrl keeps the box, V empties it, and the pasted text is the new pen.
+    QApplication::clipboard()->setText("@");
+    typed(form->pen_txt, Qt::Key_Control, Qt::ControlModifier);
+    EXPECT_EQ(form->pen_text, "#");
+    typed(form->pen_txt, Qt::Key_V, Qt::ControlModifier, "\x16");
+    EXPECT_EQ(form->pen_text, "@");
+    // Listed keys keep it; any other Ctrl+letter or Escape empties it.
+    typed(form->pen_txt, Qt::Key_Home);
+    typed(form->pen_txt, Qt::Key_Delete, Qt::NoModifier, "\x7f");
+    EXPECT_EQ(form->pen_text, "");  // Delete kept the box, then removed its "@"
+    typed(form->pen_txt, Qt::Key_End);
+    EXPECT_EQ(form->pen_text, "1");  // the next key fills an empty box from the slot
+    form->pen_txt->setText("x");
+    typed(form->pen_txt, Qt::Key_Shift, Qt::ShiftModifier);
+    typed(form->pen_txt, Qt::Key_PageDown);
+    EXPECT_EQ(form->pen_text, "x");
+    typed(form->pen_txt, Qt::Key_B, Qt::ControlModifier, "\x02");
+    EXPECT_EQ(form->pen_text, "");
+    form->pen_txt->setText("x");
+    typed(form->pen_txt, Qt::Key_Escape, Qt::NoModifier, "\x1b");
+    EXPECT_EQ(form->pen_text, "");
+
+    // A shortcut of the program works in the box and leaves the pen: Ctrl+Z undoes the canvas.
+    form->pen_txt->setText("#");
+    click("sb2_dot");
+    drag({{3, 3}});
+    EXPECT_EQ(trimmed(canvas::kCommitted, 3), "  #");
+    form->pen_txt->setFocus();
+    typed(form->pen_txt, Qt::Key_Z, Qt::ControlModifier, "\x1a");
+    EXPECT_EQ(trimmed(canvas::kCommitted, 3), " ");
+    EXPECT_EQ(form->pen_text, "#");
+}
+
+TEST_F(ToolsTest, Edit1ShowsTheVirtualKeyCodeOfTheLastKey) {
+    start();
+    key(form->Image1, Qt::Key_F2);
+    EXPECT_EQ(form->Edit1->text(), "113");
+    key(form->Image1, Qt::Key_A, "a");
+    EXPECT_EQ(form->Edit1->text(), "65");
+    key(form->Image1, Qt::Key_Return, "\r");
+    EXPECT_EQ(form->Edit1->text(), "13");
+    key(form->Image1, Qt::Key_Left);
+    EXPECT_EQ(form->Edit1->text(), "37");
 }
 
 TEST_F(ToolsTest, RandomCountIsCheckedAndClamped) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "canvas/constants.h"
+
 namespace quillo::tools {
 namespace {
 
@@ -21,6 +23,17 @@ TEST(PenRowSlots, LoadAndStore) {
     EXPECT_EQ(store_slot(kSingle, 0, "x"), kSingle);
     // Beyond the end of a short row the slot still lands at byte 3k - 2.
     EXPECT_EQ(store_slot("1  ", 3, "z"), "1     z  ");
+    // ... up to the last slot a pen row can show; a wild slot number stores nothing.
+    EXPECT_EQ(store_slot("1  ", canvas::kMaxPenSlot, "z").size(), 3u * canvas::kMaxPenSlot);
+    EXPECT_EQ(store_slot("1  ", canvas::kMaxPenSlot + 1, "z"), "1  ");
+    EXPECT_EQ(store_slot("1  ", 100000000, "z"), "1  ");
+    EXPECT_EQ(store_slot("1  ", 2147483647, "z"), "1  ");
+    PenRow wild{kSingle, 100000000, "x"};
+    pen_row_pick(wild, 2, false);
+    EXPECT_EQ(wild.row, kSingle);
+    EXPECT_EQ(wild.box, "2");
+    pen_row_eraser(wild, false);
+    EXPECT_EQ(wild.row, "1  2  3  4  5  ");
 }
 
 TEST(PenBox, CompletionRefillAndShiftRule) {
@@ -45,6 +58,21 @@ TEST(PenBox, GeometryOfTheRow) {
     EXPECT_EQ(hovered_slot_at(23), 1);        // round(25.99) = 26
     EXPECT_EQ(hovered_slot_at(24), 2);        // round(27.12) = 27
     EXPECT_EQ(last_slot_for_width(800), 30);  // round(29.58)
+    EXPECT_EQ(last_slot_for_width(100000), canvas::kMaxPenSlot);
+}
+
+TEST(PenBox, StandsOverTheGlyphOfItsSlot) {
+    // The row starts where the box over slot 1 stands; the eraser's box is left of it.
+    EXPECT_EQ(pen_row_left(), pen_box_left(1));
+    EXPECT_LE(pen_box_left(0) + 24, pen_row_left());
+    for (int k = 1; k <= canvas::kMaxPenSlot; ++k) {
+        const int glyph = pen_row_byte_x(3 * k - 3);
+        EXPECT_EQ(pen_row_left() + glyph, pen_box_left(k)) << k;
+        // A full-width glyph is 16 pixels wide: the pointer anywhere over it hovers slot k.
+        for (int x = glyph + 1; x < glyph + 16; ++x) ASSERT_EQ(hovered_slot_at(x), k) << x;
+        // The bytes of a slot are 8 pixels apart.
+        EXPECT_EQ(pen_row_byte_x(3 * k - 1) - glyph, 16);
+    }
 }
 
 TEST(PenRowKeys, ArrowsStoreLoadAndStopAtTheLimits) {

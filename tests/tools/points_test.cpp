@@ -79,10 +79,14 @@ TEST(Points, SinglePointMovesFreehandAccumulates) {
     EXPECT_EQ(marks(c, 3), V{5});
     freehand_cell(c, {6, 3}, "#");
     freehand_cell(c, {9, 4}, "#");
-    freehand_cell(c, {11, 4}, "#");  // off the canvas
+    freehand_cell(c, {11, 4}, "#");  // the padding byte after the last column
+    freehand_cell(c, {12, 4}, "#");  // beyond the row
     freehand_cell(c, {0, 4}, "#");
     EXPECT_EQ(marks(c, 3), (V{5, 6}));
-    EXPECT_EQ(marks(c, 4), V{9});
+    EXPECT_EQ(marks(c, 4), (V{9, 11}));
+    EXPECT_EQ(c.layers.row(canvas::kWorking, 4).size(), 11u);
+    single_point(c, {11, 2}, "#");
+    EXPECT_EQ(marks(c, 2), V{11});
 }
 
 }  // namespace

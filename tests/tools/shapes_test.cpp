@@ -46,11 +46,13 @@ TEST(Line, FollowsTheSlopeInBothDirections) {
     EXPECT_EQ(count_marks(c), 4);
 }
 
-TEST(Line, LosesOnlyItsOffCanvasCells) {
+TEST(Line, LosesOnlyTheCellsItsRowsLack) {
     auto c = blank_canvas(10, 5);
-    // From inside to far beyond the right edge and the bottom.
+    // From inside to far beyond the right edge and the bottom: the padding byte after the
+    // last column is part of the row and takes the pen; nothing beyond it.
     line(c, {8, 2}, {400, 2}, "#");
-    EXPECT_EQ(marks(c, 2), (V{8, 9, 10}));  // byte 11 is padding, not canvas
+    EXPECT_EQ(marks(c, 2), (V{8, 9, 10, 11}));
+    EXPECT_EQ(c.layers.row(canvas::kWorking, 2).size(), 11u);
     line(c, {3, -50}, {3, 300}, "#");
     EXPECT_EQ(count_marks(c), 5);
     for (int y = 1; y <= 5; ++y) EXPECT_EQ(marks(c, y), V{3});
@@ -76,9 +78,9 @@ TEST(Rectangle, OutlineAndOneColumnBar) {
     EXPECT_EQ(count_marks(c), 1);
     EXPECT_EQ(marks(c, 9), V{9});
 
-    // Partly off the canvas: only the on-canvas cells of the outline remain.
+    // Partly off the canvas: only the cells inside the rows remain.
     rectangle(c, {18, 8}, {30, 14}, "#");
-    EXPECT_EQ(marks(c, 8), (V{18, 19, 20}));
+    EXPECT_EQ(marks(c, 8), (V{18, 19, 20, 21}));
     EXPECT_EQ(marks(c, 9), V{18});
     EXPECT_EQ(marks(c, 10), V{18});
 }
@@ -91,6 +93,32 @@ TEST(Rectangle, DoubleByteCellsPastByte255AreNotWritten) {
     EXPECT_EQ(row.size(), 256u);
     EXPECT_EQ(row.substr(250, 4), "\xA1\xF6\xA1\xF6");  // cells 126 and 127
     EXPECT_EQ(row.substr(254), "  ");                   // bytes 255 and 256 untouched
+}
+
+TEST(Line, ReachesEveryColumnBetweenItsEndsInsideAShortRow) {
+    // A 78-byte canvas: short rows are 79 bytes, and a line dragged from column 70 to 79 (the
+    // pointer may cross the scroll bar) lays all ten.
+    auto c = blank_canvas(78, 5);
+    line(c, {70, 3}, {79, 3}, "#");
+    EXPECT_EQ(marks(c, 3).size(), 10u);
+    EXPECT_EQ(marks(c, 3).back(), 79);
+    // A row of exactly the canvas width holds no byte 79: nothing is added to it.
+    c.layers.row(canvas::kCommitted, 4) = std::string(78, '.');
+    line(c, {75, 4}, {79, 4}, "#");
+    EXPECT_EQ(c.layers.row(canvas::kWorking, 4), std::string(74, '.') + "####");
+    // A rectangle's right side stands there too.
+    rectangle(c, {76, 1}, {79, 2}, "#");
+    EXPECT_EQ(marks(c, 2), (V{76, 77, 78, 79}));
+
+    // Double-byte mode: a 2-byte cell is laid when the row holds both its bytes. With an odd
+    // width the padding byte completes the last cell; with an even one it is half a cell and
+    // stays blank.
+    auto odd = blank_canvas(79, 2, true);
+    line(odd, {38, 1}, {45, 1}, "\xD6\xD0");
+    EXPECT_EQ(odd.layers.row(canvas::kWorking, 1).substr(74), "\xD6\xD0\xD6\xD0\xD6\xD0");
+    auto even = blank_canvas(78, 2, true);
+    line(even, {38, 1}, {45, 1}, "\xD6\xD0");
+    EXPECT_EQ(even.layers.row(canvas::kWorking, 1).substr(74), "\xD6\xD0\xD6\xD0 ");
 }
 
 TEST(Circle, RowAndColumnPassesWithAspectTwo) {

@@ -7,12 +7,34 @@
 #include <algorithm>
 
 #include "canvas/constants.h"
+#include "platform/gbk.h"
+#include "tools/pen_row.h"
 
 namespace quillo::canvas {
 
 void Blackboard::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (on_resize) on_resize();
+}
+
+void PenRowLabel::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    const QFontMetrics metrics(font());
+    const int baseline = (height() - metrics.height()) / 2 + metrics.ascent();
+    const QString row = text();
+    const int right = event->rect().right();
+    int byte = 0;
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        const int x = tools::pen_row_byte_x(byte);
+        if (x > right) break;
+        const QChar c = row[i];
+        // Half-width characters and bytes that are no character take one byte, the rest two.
+        byte += c.unicode() < 0x80 || platform::is_stray_code_point(c.unicode()) ? 1 : 2;
+        if (c != QLatin1Char(' ')) painter.drawText(x, baseline, QString(c));
+    }
 }
 
 CanvasImage::CanvasImage(const platform::Raster& raster, QWidget* parent)

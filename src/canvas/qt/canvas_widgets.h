@@ -1,6 +1,7 @@
 #pragma once
 // The widgets that make up the canvas area: the panel `blackboard`, the image `Image1` that
 // blits the canvas raster, and the status bar `StatusBar1` with its six panels.
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -19,6 +20,17 @@ class Blackboard : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+};
+
+// The pen row `Label1`: its text laid out slot by slot, so that each slot's character stands
+// under the pen box whenever the box is over that slot.
+class PenRowLabel : public QLabel {
+    Q_OBJECT
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class CanvasImage : public QWidget {

@@ -87,7 +87,7 @@ const std::vector<CommandEntry>& command_table() {
 
         {"N13", "", M, "[&S]窗口切换", "", 0, none, 0, ""},
         {"n_view", "N13", I, "编辑界面切换", "F3", 0, &TForm1::n_viewClick, kCheckable, ""},
-        {"m_img2html", "N13", I, "图片转文字", "F6", 0, none, 0, ""},
+        {"m_img2html", "N13", I, "图片转文字", "F6", 0, &TForm1::m_img2htmlClick, 0, ""},
         {"n_dictionary", "N13", I, "打开小字典", "F8", 0, &TForm1::pen_txtDblClick, 0, ""},
         {"m4", "N13", M, "游戏", "", 0, none, 0, ""},
         {"g1", "m4", I, "开始游戏", "F9", 0, &TForm1::N_game_singleClick, 0, ""},
@@ -148,7 +148,8 @@ const std::vector<CommandEntry>& command_table() {
          "切"},
         {"ToolButton_undo", "tb_commom", B, "撤消上一步操作", "", 0, &TForm1::sb_undoClick, 0, "↶"},
         {"SB_mov", "tb_commom", B, "Reelix", "", 0, &TForm1::pop_mov_fileClick, 0, "动"},
-        {"sb2_pic2htm", "tb_commom", B, "将图片转化为文字画", "", 0, none, kCheckable, "图"},
+        {"sb2_pic2htm", "tb_commom", B, "将图片转化为文字画", "", 0, &TForm1::m_img2htmlClick,
+         kCheckable, "图"},
 
         {"tb_drawtool", "", TB, "文本绘图工具栏", "", 0, none, 0, ""},
         {"sb1_replace", "tb_drawtool", B, "取代", "", 1, &TForm1::sbClick, kToolGroup, "代"},

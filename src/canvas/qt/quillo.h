@@ -41,10 +41,15 @@ struct PublishChoice;
 struct PicturePage;
 }  // namespace quillo::output
 
+namespace quillo::imagetext {
+class Timg2html;
+}
+
 namespace quillo::canvas {
 
 class Blackboard;
 class CanvasImage;
+class PenRowLabel;
 class OverlayImage;
 class StatusBar;
 
@@ -80,9 +85,9 @@ class TForm1 : public QMainWindow {
     QScrollBar* ScrollBar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     QWidget* ControlBar1 = nullptr;
-    QWidget* CoolBar3 = nullptr;  // pen row bar
-    QWidget* CoolBar1 = nullptr;  // game gauges
-    QLabel* Label1 = nullptr;     // pen row
+    QWidget* CoolBar3 = nullptr;    // pen row bar
+    QWidget* CoolBar1 = nullptr;    // game gauges
+    PenRowLabel* Label1 = nullptr;  // pen row
     QLineEdit* pen_txt = nullptr;
     QLabel* Label6 = nullptr;  // eraser
     QLineEdit* Edit1 = nullptr;
@@ -167,7 +172,7 @@ class TForm1 : public QMainWindow {
     void image1_move_tools(int x, int y);  // coordinate display, then the per-cell dispatch
     void Image1MouseUp(int x, int y);
     void FormClick();
-    bool pen_txtKeyDown(int key, int modifiers);  // true when the key is used up
+    bool pen_txtKeyDown(int key);  // key: virtual-key code; true when the key is used up
     void pen_txtKeyPress();
     void pen_txtClick();
     void Label1MouseMove(int x);
@@ -341,6 +346,14 @@ class TForm1 : public QMainWindow {
     std::vector<std::string> selection_body_lines();
     // ---- end of publishing and text views ----
 
+    // ---- image to text art (src/imagetext/qt/tform1_img2html.cpp) ----
+    imagetext::Timg2html* img2html = nullptr;
+    void m_img2htmlClick(const Sender& sender);  // F6: the image window, modal
+    // Rows of text art (at most 80, all `cells` wide) become the selection buffer and float at
+    // the canvas's top-left corner with the selection colours already set, as after a paste.
+    void float_image_art(const std::vector<std::string>& rows, int cells);
+    // ---- end of image to text art ----
+
     // ---- the other windows: created once after the main window, alive until exit
     // (src/canvas/qt/tform1_windows.cpp) ----
     void create_other_windows();
@@ -356,6 +369,7 @@ class TForm1 : public QMainWindow {
 
   private:
     void FormCreate();
+    void show_mode_widgets();  // the widgets of the editing mode, as activation shows them
     void build_widgets();
     void open_command_line_file();
     void toggle_tool_bar(const char* item, QWidget* bar, int width);
@@ -370,6 +384,8 @@ class TForm1 : public QMainWindow {
     bool dragged_ = false;        // the last release ended a drag: no click follows
     int applied_byte_mode_ = -1;  // -1: none applied yet
     int status_mouse_x_ = 0;
+    QSize resized_for_;             // the window's size when the canvas last followed it
+    bool resized_in_game_ = false;  // and whether the snake game's layout was shown then
 };
 
 }  // namespace quillo::canvas

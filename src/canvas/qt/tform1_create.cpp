@@ -23,6 +23,7 @@
 #include "canvas/qt/event_hook.h"
 #include "canvas/qt/quillo.h"
 #include "canvas/row_text.h"
+#include "canvas/virtual_keys.h"
 #include "document/colour_file.h"
 #include "document/file_names.h"
 #include "document/program_paths.h"
@@ -32,6 +33,7 @@
 #include "platform/qt/gbk_qt.h"
 #include "platform/random.h"
 #include "platform/scripted_ui.h"
+#include "tools/pen_row.h"
 
 namespace quillo::canvas {
 
@@ -39,6 +41,9 @@ namespace {
 QString q(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
+
+// The pen box covers one slot of the pen row: 3 bytes of 8 pixels.
+constexpr int kPenBoxWidth = 24;
 
 }  // namespace
 
@@ -85,21 +90,24 @@ void TForm1::build_widgets() {
     CoolBar3 = new QWidget(central);
     CoolBar3->setObjectName("CoolBar3");
     CoolBar3->setFixedHeight(24);
+    // The pen box stands over the eraser or over the selected slot of the pen row; eraser and
+    // row sit exactly where the box's places are, so the box always covers what it edits.
     Label6 = new QLabel(q("擦"), CoolBar3);
     Label6->setObjectName("Label6");
-    Label6->setGeometry(0, 2, 18, 20);
+    Label6->setGeometry(tools::pen_box_left(0), 2, kPenBoxWidth, 20);
+    Label6->setAlignment(Qt::AlignCenter);
     Label6->setToolTip(q("橡皮"));
-    // The pen row is drawn in the cell face: 8 pixels a byte, so a slot is 3 bytes, 24 pixels.
+    // The pen row is drawn in the cell face: 8 pixels a byte.
     QFont cell_face(q("Unifont"));
     cell_face.setPixelSize(16);
     cell_face.setStyleHint(QFont::TypeWriter);
-    Label1 = new QLabel(CoolBar3);
+    Label1 = new PenRowLabel(CoolBar3);
     Label1->setObjectName("Label1");
     Label1->setFont(cell_face);
-    Label1->setGeometry(20, 2, 4000, 20);
+    Label1->setGeometry(tools::pen_row_left(), 2, tools::pen_row_byte_x(3 * kMaxPenSlot), 20);
     pen_txt = new QLineEdit(CoolBar3);
     pen_txt->setObjectName("pen_txt");
-    pen_txt->setFixedSize(24, 20);
+    pen_txt->setFixedSize(kPenBoxWidth, 20);
     pen_txt->setFont(cell_face);
     column->addWidget(CoolBar3);
 
@@ -169,7 +177,15 @@ void TForm1::build_widgets() {
         ScrollBar1->setGeometry(blackboard->width() - sbw, 0, sbw, blackboard->height());
         source_memo->setGeometry(0, 0, blackboard->width(), blackboard->height());
         ScrollBar1->raise();
-        if (created_) run_command([this] { FormResize(); });
+        // The canvas follows a change of the window's size only. Tool bars shown or hidden, a
+        // mode switch or a parameter box move the panel's edges inside a window of the same
+        // size: the canvas keeps its place in the document and its undo. The snake game is
+        // the exception: its board takes the panel as the game's own layout leaves it.
+        if (created_ && (size() != resized_for_ || snake_running != resized_in_game_)) {
+            resized_for_ = size();
+            resized_in_game_ = snake_running;
+            run_command([this] { FormResize(); });
+        }
     };
     connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int v) {
         if (!setting_scroll_) run_command([this, v] { ScrollBar1Scroll(v); });
@@ -232,7 +248,7 @@ void TForm1::FormCreate() {
     canvas.width = size.width;
     Image1->move(0, 0);
 
-    pen_txt->move(round_half_even(pen_st * 23.9) + 20, 2);
+    pen_txt->move(tools::pen_box_left(pen_st), 2);
     pen_text = platform::to_gbk(pen_txt->text());
     current_tool = 0;
     set_status(3, "没有命令");
@@ -263,8 +279,9 @@ void TForm1::FormCreate() {
     ControlBar1->show();
     CoolBar1->hide();
 
-    // The window shows its mode from the start; activation finishes it.
-    FormActivate();
+    // The window shows its mode from the start. The activated flag waits for the first real
+    // activation: a question asked now would open inside the window's show().
+    show_mode_widgets();
     Timer3->start();
 }
 
@@ -317,6 +334,14 @@ void TForm1::replace_document(std::vector<std::string> lines) {
 }
 
 void TForm1::FormActivate() {
+    show_mode_widgets();
+    // From now on entering the canvas checks the byte mode; the document named on the command
+    // line was opened before and is not examined.
+    activated = true;
+    if (!normal_mode()) repaint_all(false);
+}
+
+void TForm1::show_mode_widgets() {
     if (normal_mode()) {
         commands.set_enabled("word_wrap", true);
         Image1->hide();
@@ -339,8 +364,6 @@ void TForm1::FormActivate() {
         ControlBar1->setVisible(!snake_running);
         CoolBar3->show();
         if (!snake_running) ScrollBar1->show();
-        activated = true;
-        repaint_all(false);
     }
 }
 
@@ -351,7 +374,9 @@ void TForm1::changeEvent(QEvent* event) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    Edit1->setText(QString::number(event->key() & 0xFFFF));
+    const int code =
+        virtual_key_code(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+    if (code != 0) Edit1->setText(QString::number(code));
     QMainWindow::keyPressEvent(event);
 }
 

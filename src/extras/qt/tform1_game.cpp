@@ -14,6 +14,7 @@
 #include "canvas/qt/canvas_widgets.h"
 #include "canvas/qt/event_hook.h"
 #include "canvas/qt/quillo.h"
+#include "canvas/virtual_keys.h"
 #include "extras/snake_rules.h"
 #include "platform/random.h"
 
@@ -27,55 +28,7 @@ QString q(const char* utf8) {
 
 // The classic virtual-key number of a key: what Edit1 shows and what the game reads.
 int virtual_key(const QKeyEvent* k) {
-    const int key = k->key();
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return key;  // the same numbers
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
-    switch (key) {
-        case Qt::Key_Left:
-            return extras::kKeyLeft;
-        case Qt::Key_Up:
-            return extras::kKeyUp;
-        case Qt::Key_Right:
-            return extras::kKeyRight;
-        case Qt::Key_Down:
-            return extras::kKeyDown;
-        case Qt::Key_Pause:
-            return extras::kKeyPause;
-        case Qt::Key_Backspace:
-            return 8;
-        case Qt::Key_Tab:
-            return 9;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Shift:
-            return 16;
-        case Qt::Key_Control:
-            return 17;
-        case Qt::Key_Alt:
-            return 18;
-        case Qt::Key_CapsLock:
-            return 20;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Space:
-            return 32;
-        case Qt::Key_PageUp:
-            return 33;
-        case Qt::Key_PageDown:
-            return 34;
-        case Qt::Key_End:
-            return 35;
-        case Qt::Key_Home:
-            return 36;
-        case Qt::Key_Insert:
-            return 45;
-        case Qt::Key_Delete:
-            return 46;
-        default:
-            return key & 0xFFFF;
-    }
+    return virtual_key_code(k->key(), k->modifiers().testFlag(Qt::KeypadModifier));
 }
 
 QProgressBar* gauge(QWidget* parent, QHBoxLayout* row, const char* name, const char* caption,

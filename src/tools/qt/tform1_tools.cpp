@@ -16,6 +16,7 @@
 #include "canvas/qt/event_hook.h"
 #include "canvas/qt/quillo.h"
 #include "canvas/row_text.h"
+#include "canvas/virtual_keys.h"
 #include "platform/errors.h"
 #include "platform/qt/gbk_qt.h"
 #include "platform/random.h"
@@ -31,31 +32,16 @@ struct TForm1::ToolState {
 
 namespace {
 
-// Keys that leave the pen box as it is instead of starting a new pen.
-bool keeps_pen(int key, bool keypad) {
-    switch (key) {
-        case Qt::Key_Backspace:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Shift:
-        case Qt::Key_Control:
-        case Qt::Key_Alt:
-        case Qt::Key_AltGr:
-        case Qt::Key_Meta:
-        case Qt::Key_Pause:
-        case Qt::Key_CapsLock:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-        case Qt::Key_End:
-        case Qt::Key_Home:
-        case Qt::Key_Insert:
-        case Qt::Key_Delete:
-            return true;
-        case Qt::Key_Slash:
-            return keypad;
-        default:
-            return key >= Qt::Key_F1 && key <= Qt::Key_F12;
+// A key the program itself takes as the shortcut of an enabled command: in the pen box too it
+// runs that command, and the box never sees the key.
+bool is_program_shortcut(const CommandMap& commands, const QKeyEvent& key) {
+    const QKeySequence pressed(key.keyCombination());
+    for (const auto& e : command_table()) {
+        if (!*e.shortcut || QKeySequence(QString::fromUtf8(e.shortcut)) != pressed) continue;
+        const QAction* action = commands.action(QString::fromUtf8(e.name));
+        if (action && action->isEnabled()) return true;
     }
+    return false;
 }
 
 }  // namespace
@@ -106,11 +92,20 @@ void TForm1::build_tool_widgets() {
     });
     hook(pen_txt, this, [this](QEvent* e) {
         switch (e->type()) {
+            case QEvent::ShortcutOverride:
+                // The box would keep its editing keys (Ctrl+Z, Ctrl+A...) for itself; the
+                // program's own shortcuts win, as they do everywhere in the window.
+                if (is_program_shortcut(commands, *static_cast<QKeyEvent*>(e))) {
+                    e->ignore();
+                    return true;
+                }
+                return false;
             case QEvent::KeyPress: {
                 const auto* k = static_cast<QKeyEvent*>(e);
                 bool used = false;
                 run_command([&] {
-                    used = pen_txtKeyDown(k->key(), static_cast<int>(k->modifiers()));
+                    used = pen_txtKeyDown(
+                        virtual_key_code(k->key(), k->modifiers().testFlag(Qt::KeypadModifier)));
                     if (!used && !k->text().isEmpty()) pen_txtKeyPress();
                 });
                 return used;
@@ -336,12 +331,12 @@ struct PenRowEdit {
 
 }  // namespace
 
-bool TForm1::pen_txtKeyDown(int key, int modifiers) {
+bool TForm1::pen_txtKeyDown(int key) {
     if (snake_running || text_gun) return false;
     complete_pen_box();
-    if (key == Qt::Key_Right || key == Qt::Key_Left) {
+    if (key == kVkRight || key == kVkLeft) {
         PenRowEdit edit(*this);
-        const bool moved = key == Qt::Key_Right
+        const bool moved = key == kVkRight
                                ? tools::pen_row_right(edit.p, tools::last_slot_for_width(width()),
                                                       canvas.double_byte)
                                : tools::pen_row_left(edit.p, canvas.double_byte);
@@ -351,9 +346,7 @@ bool TForm1::pen_txtKeyDown(int key, int modifiers) {
             pen_st = edit.p.slot;
         return true;
     }
-    // Shortcuts pressed in the box keep the pen too.
-    const bool shortcut = (modifiers & (Qt::ControlModifier | Qt::AltModifier)) != 0;
-    if (!keeps_pen(key, (modifiers & Qt::KeypadModifier) != 0) && !shortcut) pen_txt->clear();
+    if (!tools::key_keeps_pen_box(key)) pen_txt->clear();
     return false;
 }
 
