@@ -5,9 +5,12 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <fstream>
 #include <iterator>
 
+#include "../imagetext/test_pictures.h"
+#include "imagetext/qt/img2html.h"
 #include "output/qt/send_form.h"
 #include "output/text_views.h"
 #include "platform/gbk.h"
@@ -115,6 +118,54 @@ TEST_F(PublishTest, APictureGoesThroughTheImageTemplate) {
     EXPECT_FALSE(whole);
 }
 
+TEST_F(PublishTest, TheImageWindowPublishesItsPictureAsItsPageShowsIt) {
+    start();
+    use_template("probe.ht_", kProbeTemplate);
+    imagetext::Timg2html* images = form->img2html;
+    ui.queue_file(platform::FileDialogResult{
+        write_file("two.bmp", imagetext::testing::bmp24(
+                                  imagetext::testing::picture_of(2, 1, {0xFF0000, 0x0000FF})))
+            .string(),
+        1});
+    images->tb_openfile->click();
+    images->RB_ColorTable->click();
+    images->RB_Word_black->click();
+    settle();
+    ASSERT_EQ(images->state.resolution().height, 1);
+    const int width = images->state.resolution().width;
+    ASSERT_TRUE(images->tb_send->isEnabled());
+
+    bool groups_enabled = true;
+    auto done = when_modal([&](QWidget* w) {
+        auto* dialog = static_cast<output::Tsend_form*>(w);
+        groups_enabled = dialog->GroupBox1->isEnabled();
+        dialog->ok->click();
+    });
+    images->tb_send->click();
+    ASSERT_TRUE(*done);
+    EXPECT_FALSE(groups_enabled);
+    const std::string page = read_bytes(dir / "temp" / "新文件_v1.htm");
+    EXPECT_EQ(page.find("<p>\r\nw" + std::to_string(16 * width + 32) + "\r\n"), 0u) << page;
+    // Table cells in the table's own row: the rows end "</TR><TR>", and nothing closes a cell
+    // the body did not open.
+    const std::string block = platform::utf8_to_gbk("█");
+    EXPECT_NE(page.find("<tr>\r\n<TD bgcolor=\"#FF0000\">" + block + "</TD>"), std::string::npos)
+        << page;
+    EXPECT_NE(page.find("</TR><TR>\r\n</TR></TABLE>\r\n\r\nc\r\n"), std::string::npos) << page;
+
+    // The pen as the word of every pixel: a pen "<b>" lands as text, never as a tag.
+    images->set_pen_text("<b>");
+    images->RB_Word_Pen->click();
+    settle();
+    auto again = when_modal([](QWidget* w) { static_cast<output::Tsend_form*>(w)->ok->click(); });
+    images->tb_send->click();
+    ASSERT_TRUE(*again);
+    const std::string pen_page = read_bytes(dir / "temp" / "新文件_v2.htm");
+    EXPECT_NE(pen_page.find("<TD bgcolor=\"#FF0000\">&lt;b&gt;</TD>"), std::string::npos)
+        << pen_page;
+    EXPECT_EQ(pen_page.find("<b>"), std::string::npos) << pen_page;
+}
+
 TEST_F(PublishTest, DoubleByteSelectionsAndTheWholeWorkInNormalEditingMode) {
     start(write_file("art.txt", "\xD6\xD0\xCE\xC4 x\r\n").string());
     use_template("probe.ht_", kProbeTemplate);
@@ -136,6 +187,32 @@ TEST_F(PublishTest, DoubleByteSelectionsAndTheWholeWorkInNormalEditingMode) {
     const std::string whole = read_bytes(dir / "temp" / "art_v2.htm");
     EXPECT_NE(whole.find("\r\n\xD6\xD0&lt;b&gt;<br>\r\n"), std::string::npos) << whole;
     EXPECT_NE(whole.find("\r\n\xD6\xD0&lt;b&gt;&lt;br&gt;\r\n"), std::string::npos) << whole;
+}
+
+TEST_F(PublishTest, TheWholeCanvasInMulticolourIsCopiedWithItsColoursAndNothingMoves) {
+    start(write_file("art.txt", "a<b&c\r\nxy\r\n").string());
+    use_template("probe.ht_", kProbeTemplate);
+    click("n_color");
+    ASSERT_TRUE(form->multicolour());
+    const document::ColourCell red{true, false, 0x0000FF, 0};
+    form->colours.layer.set(1, 2, red);
+    const std::vector<std::string> lines = form->document_for_reading().lines;
+    const std::string row1 = row(1, 1);
+
+    EXPECT_TRUE(publish("N15"));
+    const std::string page = read_bytes(dir / "temp" / "art_v1.htm");
+    EXPECT_NE(page.find("color=\"#FF0000\">&lt;</font>b&amp;c"), std::string::npos) << page;
+    // Every canvas row is in the page, the empty ones too.
+    std::size_t breaks = 0;
+    for (std::size_t at = page.find("<br>"); at != std::string::npos;
+         at = page.find("<br>", at + 1))
+        ++breaks;
+    EXPECT_EQ(breaks, static_cast<std::size_t>(form->canvas.height)) << page;
+    // A copy: the work, its colours and the canvas stay as they were.
+    EXPECT_EQ(form->document_for_reading().lines, lines);
+    EXPECT_EQ(form->colours.layer.cell(1, 2), red);
+    EXPECT_EQ(row(1, 1), row1);
+    EXPECT_FALSE(form->selection.floating);
 }
 
 TEST_F(PublishTest, TemplatesThatAreNoTemplatesMakeNoPageAndKeepTheDialog) {

@@ -344,6 +344,8 @@ class TForm1 : public QMainWindow {
     bool publish_picture(const output::PicturePage& picture, const output::PublishChoice& choice);
     // The body builder's lines for the selection buffer, in the canvas colours.
     std::vector<std::string> selection_body_lines();
+    // The image window's tb_send publishes its converted picture through the upload dialog.
+    void wire_picture_publishing();
     // ---- end of publishing and text views ----
 
     // ---- image to text art (src/imagetext/qt/tform1_img2html.cpp) ----

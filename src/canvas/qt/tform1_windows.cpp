@@ -11,6 +11,7 @@ void TForm1::create_other_windows() {
     SelectForm = new extras::TSelectForm(*this);
     send_form = new output::Tsend_form(*this);
     img2html = new imagetext::Timg2html(this);
+    wire_picture_publishing();
 }
 
 }  // namespace quillo::canvas

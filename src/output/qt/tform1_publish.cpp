@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "canvas/qt/canvas_widgets.h"
@@ -11,6 +12,8 @@
 #include "canvas/row_text.h"
 #include "document/file_names.h"
 #include "document/save_file.h"
+#include "imagetext/image_page.h"
+#include "imagetext/qt/img2html.h"
 #include "output/maker.h"
 #include "output/qt/send_form.h"
 #include "output/text_views.h"
@@ -105,6 +108,23 @@ std::vector<std::string> TForm1::selection_body_lines() {
 
 void TForm1::N15Click(const Sender&) {
     send_form->show_for_work();
+}
+
+void TForm1::wire_picture_publishing() {
+    connect(img2html, &imagetext::Timg2html::show_upload_dialog, this, [this] {
+        // The picture as the image window's page would show it, row by row.
+        const imagetext::Picture& resolution = img2html->state.resolution();
+        imagetext::ConversionRules rules = img2html->conversion_rules();
+        // The image page takes the pen text as it stands; a published page must not let a pen
+        // such as "<b>" turn into markup.
+        rules.pen_text = output::convert_to_html(rules.pen_text, output::HtmlEscape::kFull, "");
+        output::PicturePage picture;
+        picture.width = resolution.width;
+        picture.height = resolution.height;
+        picture.colour_table = rules.mode == imagetext::Mode::colour_table;
+        picture.rows = imagetext::image_rows(resolution, rules);
+        send_form->show_for_picture(std::move(picture));
+    });
 }
 
 bool TForm1::publish_canvas(const output::PublishChoice& choice) {
