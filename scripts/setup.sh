@@ -10,6 +10,7 @@ packages=(
   unifont fonts-unifont
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth tidy poppler-utils
+  desktop-file-utils
   clang-14 libclang-rt-14-dev
 )
 

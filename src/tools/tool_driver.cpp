@@ -37,6 +37,11 @@ CellStep dispatch_cell(DragCells& d, int tool, bool press_flag, int colour_brush
     return CellStep::stamp;
 }
 
+bool tool_click(int tool, Cell at, ToolEnv& env) {
+    const ToolRow* row = tool_row(tool);
+    return row && row->on_click && row->on_click(env, at);
+}
+
 bool tool_release(int tool, int colour_brush_mode, bool& press_flag) {
     if (colour_brush_mode != 0 || tool != 0) press_flag = false;
     return tool != 0;

@@ -28,6 +28,10 @@ enum class CellStep {
 CellStep dispatch_cell(DragCells& d, int tool, bool press_flag, int colour_brush_mode,
                        ToolEnv& env);
 
+// The click after a release: runs the tool's click routine at the mouse cell. True when it
+// changed the working layer and is to be committed.
+bool tool_click(int tool, Cell at, ToolEnv& env);
+
 // Release: true when the operation is to be committed (a tool is active).
 bool tool_release(int tool, int colour_brush_mode, bool& press_flag);
 

@@ -2,12 +2,16 @@
 // The drawing tools as rows of a table: a tool is a row plus the routine a move into a new cell
 // runs. The number is the Tag its speed button and menu item carry.
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "canvas/canvas_state.h"
 #include "document/document.h"
 #include "platform/random.h"
 #include "tools/cell.h"
+#include "tools/text_gun.h"
 
 namespace quillo::tools {
 
@@ -28,9 +32,17 @@ struct ToolEnv {
     std::string_view pen;
     double aspect = 2.0;            // circles
     std::string_view random_count;  // text of the random count box
+    // The text gun while it is set up: its feed and the source text. A gun step that takes
+    // the next character puts it in gun_pen, and env.pen then shows it.
+    GunFeed* gun = nullptr;
+    const std::vector<std::string>* source = nullptr;
+    std::optional<std::string> gun_pen = std::nullopt;
 };
 
 using CellRoutine = void (*)(ToolEnv&, const DragCells&);
+// The click after a release at a cell; true when it changed the working layer and is to be
+// committed.
+using ClickRoutine = bool (*)(ToolEnv&, Cell);
 
 enum class ParamBox { none, random_count, aspect_ratio };
 
@@ -42,6 +54,7 @@ struct ToolRow {
     ParamBox box;
     bool stamps;              // a press lays the pen on its own cell
     CellRoutine on_new_cell;  // nullptr: nothing (yet) on a move into a new cell
+    ClickRoutine on_click = nullptr;
 };
 
 inline constexpr int kToolCount = 14;

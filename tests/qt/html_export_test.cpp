@@ -2,9 +2,11 @@
 // page settings that reach the body, and a page that cannot be written.
 #include "output/html_export.h"
 
+#include <QCheckBox>
 #include <fstream>
 #include <iterator>
 
+#include "document/qt/option_form.h"
 #include "window_fixture.h"
 
 namespace quillo::testing {
@@ -30,7 +32,7 @@ class HtmlExportTest : public WindowTest {
 
 TEST_F(HtmlExportTest, NewDocumentPageInTheProgramTempFolderWithoutBrowser) {
     start();
-    form->cb_htm_show = false;
+    form->option_form->cb_htm_show->setChecked(false);
     ui.take_shown();
 
     ui.queue_input(std::nullopt);  // cancelled: the empty first title, and the export goes on

@@ -28,7 +28,7 @@ const std::vector<CommandEntry>& command_table() {
         {"n_exit_quickly", "m1", I, "快速退出[&Quit]", "", 0, &TForm1::n_exit_quicklyClick, 0, ""},
 
         {"m2", "", M, "[&O] 选项", "", 0, none, 0, ""},
-        {"n_option", "m2", I, "高级设置[&A] ", "F4", 0, none, 0, ""},
+        {"n_option", "m2", I, "高级设置[&A] ", "F4", 0, &TForm1::Change1Click, 0, ""},
         {"word_wrap", "m2", I, "自动换行(&W)", "", 0, &TForm1::word_wrapClick,
          kCheckable | kDisabled, ""},
 
@@ -94,7 +94,7 @@ const std::vector<CommandEntry>& command_table() {
         {"N_game_over", "m4", I, "结束游戏", "", 0, &TForm1::N_game_overClick, kDisabled, ""},
         {"n_game_pauls", "m4", I, "暂停游戏", "", 0, &TForm1::n_game_paulsClick, kDisabled, ""},
         {"N9", "m4", I, "继续游戏", "", 0, &TForm1::N9Click, kDisabled, ""},
-        {"n_game_option", "N13", I, "游戏选项", "", 0, none, 0, ""},
+        {"n_game_option", "N13", I, "游戏选项", "", 0, &TForm1::N7Click, 0, ""},
 
         // F10 belongs to the multicolour switch alone; the home page item shows no key.
         {"m5", "", M, "[&W]Quillo", "", 0, none, 0, ""},

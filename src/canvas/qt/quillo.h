@@ -17,6 +17,7 @@
 #include "platform/colours.h"
 #include "platform/raster.h"
 #include "tools/selection.h"
+#include "tools/text_gun.h"
 
 class QComboBox;
 class QFrame;
@@ -35,6 +36,9 @@ class TMemoSearch;
 namespace quillo::extras {
 class TSelectForm;
 }
+namespace quillo::document {
+class Toption_form;
+}
 namespace quillo::output {
 class Tsend_form;
 struct PublishChoice;
@@ -43,6 +47,10 @@ struct PicturePage;
 
 namespace quillo::imagetext {
 class Timg2html;
+}
+
+namespace quillo::output {
+class Ttext_in_windows;
 }
 
 namespace quillo::canvas {
@@ -220,7 +228,6 @@ class TForm1 : public QMainWindow {
     std::filesystem::path settings_path;  // the settings file read at start (may not exist)
     document::SavedLines saved_lines;     // the document as last loaded or saved
     document::ColourGrid saved_colours;   // its colours then
-    bool colour_start_box = false;        // CBox_color_start of the options dialog
 
     void n_newClick(const Sender& sender);
     void n_openClick(const Sender& sender);  // also n_ansi: the ANSI import
@@ -244,8 +251,7 @@ class TForm1 : public QMainWindow {
     // ---- end of files and settings ----
 
     // ---- HTML export (src/output/qt/tform1_html.cpp) ----
-    std::string work_title;   // GBK; asked again at every export with this as the default
-    bool cb_htm_show = true;  // open the page in the browser (the options dialog's box)
+    std::string work_title;  // GBK; asked again at every export with this as the default
 
     void n_htmlClick(const Sender& sender);       // the whole work, or the floating selection
     void n_html_out2Click(const Sender& sender);  // the document in <pre>, no colours
@@ -282,6 +288,16 @@ class TForm1 : public QMainWindow {
     // Double click on the pen box, and the menu item n_dictionary (F8): shows the picker.
     void pen_txtDblClick(const Sender& sender);
     // ---- end of character picker ----
+
+    // ---- fill, replace and text gun (src/tools/qt/tform1_text_gun.cpp) ----
+    output::Ttext_in_windows* text_in_windows = nullptr;  // the source-text window
+    tools::GunFeed gun_feed;                              // what the text gun lays next
+
+    void click_tools(int x, int y);  // replace and fill at cell (x, y), then commit
+    void text_gun_set_up();          // selecting the text gun
+    void text_gun_reload();          // the source-text window, then a new feed from its first line
+    void show_gun_feed();            // the pen row shows the feed's front
+    // ---- end of fill, replace and text gun ----
 
     // ---- canvas transforms and the selection's clipboard (src/textops/qt/tform1_transforms.cpp,
     // src/document/qt/tform1_clipboard.cpp) ----
@@ -355,6 +371,16 @@ class TForm1 : public QMainWindow {
     // the canvas's top-left corner with the selection colours already set, as after a paste.
     void float_image_art(const std::vector<std::string>& rows, int cells);
     // ---- end of image to text art ----
+
+    // ---- options dialog (src/document/qt/tform1_options.cpp) ----
+    document::Toption_form* option_form = nullptr;
+    void Change1Click(const Sender& sender);  // n_option (F4): opens on the first page
+    void N7Click(const Sender& sender);       // n_game_option: opens on the game page
+    bool colour_at_start() const;             // CBox_color_start: written as color_mode at exit
+    bool htm_show() const;                    // cb_htm_show: exported pages go to the browser
+    // source_memo's font colour and colour from settings.txt_font_color and txt_back_color.
+    void apply_memo_colours();
+    // ---- end of options dialog ----
 
     // ---- the other windows: created once after the main window, alive until exit
     // (src/canvas/qt/tform1_windows.cpp) ----

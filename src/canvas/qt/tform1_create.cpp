@@ -220,7 +220,6 @@ void TForm1::FormCreate() {
     canvas_back_colour = settings.draw_back_color;
     canvas_text_colour = settings.pen_font_color;
     colours.chosen_back = settings.pen_back_color;
-    colour_start_box = settings.color_mode;
     commands.set_checked("usechinese1", settings.chinese);
     canvas.double_byte = settings.chinese;
     pen_single = settings.pen_single;

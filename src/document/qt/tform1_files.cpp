@@ -62,7 +62,7 @@ void TForm1::write_settings_at_exit() {
     s.blank_out = canvas.blank_out;
     document::ExitValues v = document::exit_values_from(s);
     v.text_view = normal_mode();
-    v.colour_at_start = colour_start_box;
+    v.colour_at_start = colour_at_start();
     v.canvas_back_colour = canvas_back_colour;
     v.canvas_text_colour = canvas_text_colour;
     v.back_label_colour = colours.chosen_back;

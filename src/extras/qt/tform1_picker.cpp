@@ -5,9 +5,13 @@
 namespace quillo::canvas {
 
 void TForm1::pen_txtDblClick(const Sender&) {
-    // The snake game steers with the pen box's keys, a press is still drawing with the pen, and
-    // the text gun has the pen row for its own feed.
-    if (press_flag || snake_running || text_gun) return;
+    // The snake game steers with the pen box's keys, and a press is still drawing with the pen.
+    if (press_flag || snake_running) return;
+    // The text gun has the pen row for its own feed: the user picks a new text, not a character.
+    if (text_gun) {
+        text_gun_reload();
+        return;
+    }
     SelectForm->show_for_pen();
 }
 

@@ -148,13 +148,13 @@ class Timg2html : public QDialog {
     ConversionRules conversion_rules();
     PageOptions page_options() const;
 
-    // ---- links to windows other developers build ----
-    // The lines of the source-text window (Ttext_in_windows.memo). Until that window is wired
-    // the text source is empty and conversions use the solid block instead.
+    // ---- links to the other windows, made by the main window ----
+    // The lines of the source-text window. Without them the text source is empty and
+    // conversions use the solid block instead.
     std::function<std::vector<std::string>()> source_text_lines;
 
   signals:
-    // SB_text_in: show the source-text window modally (connect Ttext_in_windows here).
+    // SB_text_in: show the source-text window modally.
     void show_source_text_window();
     // tb_send: show the upload dialog modally with the image template (connect Tsend_form).
     void show_upload_dialog();

@@ -104,7 +104,7 @@ void TForm1::n_htmlClick(const Sender& sender) {
     page.body = body;
     document::write_file_atomically(page_path, output::full_page(page));
 
-    if (cb_htm_show) ui().open_with_default_program(page_path.string());
+    if (htm_show()) ui().open_with_default_program(page_path.string());
     ui().message(std::string(output::kFullExportDone));
 }
 
@@ -123,7 +123,7 @@ void TForm1::n_html_out2Click(const Sender&) {
     page.lines = text.lines;
     document::write_file_atomically(page_path, output::simplified_page(page));
 
-    if (cb_htm_show) ui().open_with_default_program(page_path.string());
+    if (htm_show()) ui().open_with_default_program(page_path.string());
     ui().message(std::string(output::kSimpleExportDone));
 }
 

@@ -17,6 +17,7 @@
 #include "canvas/qt/quillo.h"
 #include "canvas/row_text.h"
 #include "canvas/virtual_keys.h"
+#include "output/qt/text_in_windows.h"
 #include "platform/errors.h"
 #include "platform/qt/gbk_qt.h"
 #include "platform/random.h"
@@ -183,7 +184,8 @@ void TForm1::show_parameter_box(int mode, const std::string& caption) {
     if (mode == 3) return;
     const std::string& row = canvas.double_byte ? pen_double : pen_single;
     // Label1 shows the row padded to the canvas; only other text (the text gun's) is replaced.
-    if (trailing_space_trim(label1_text) != trailing_space_trim(row)) {
+    if (text_gun || trailing_space_trim(label1_text) != trailing_space_trim(row)) {
+        if (text_gun) pen_txt->move(tools::pen_box_left(pen_st), pen_txt->y());
         set_label1(pad_to_width(row, canvas.double_byte ? 2 * canvas.width : canvas.width));
         text_gun = false;
         Label1->setEnabled(true);
@@ -233,6 +235,9 @@ void TForm1::sbClick(const Sender& sender) {
             repaint_all(false);
             break;
         }
+        case 8:
+            text_gun_set_up();
+            break;
         case 13:
         case 14:
             // Typing tools repaint while the mouse moves until the first release.
@@ -271,8 +276,14 @@ void TForm1::image1_move_tools(int x, int y) {
     const std::string count =
         press_flag && current_tool == 11 ? platform::to_gbk(in_txt->text()) : std::string();
     tools::ToolEnv env{canvas, doc, platform::app_random(), pen_text, aspect_ratio, count};
+    if (current_tool == 8 && text_gun) {
+        env.gun = &gun_feed;
+        env.source = &text_in_windows->lines();
+    }
     const auto step =
         tools::dispatch_cell(state.drag, current_tool, press_flag, colour_brush_mode, env);
+    if (env.gun_pen) pen_txt->setText(platform::to_qstring(*env.gun_pen));
+    if (env.gun && step == tools::CellStep::routine) show_gun_feed();
     if (step == tools::CellStep::routine && colour_brush_mode >= document::kBrushText &&
         colour_brush_mode <= document::kBrushRestore)
         brush_one_cell(state.drag.end.x, state.drag.end.y);
@@ -289,9 +300,11 @@ void TForm1::FormClick() {
     switch (current_tool) {
         case 1:
         case 2:
+            click_tools(tool_state->drag.mouse.x, tool_state->drag.mouse.y);
+            break;
         case 13:
         case 14:
-            // Replace, fill and typing start here once they exist.
+            // Typing starts here once it exists.
             break;
         default:
             if (pen_txt->text().isEmpty()) pen_txt->setText(" ");
@@ -375,8 +388,10 @@ void TForm1::Label1MouseDown() {
 }
 
 void TForm1::Label1Click() {
-    // With the text gun set up a click opens the source-text window, once that exists.
-    if (text_gun) return;
+    if (text_gun) {
+        pen_txtDblClick(Sender{"Label1"});
+        return;
+    }
     PenRowEdit edit(*this);
     tools::pen_row_pick(edit.p, hovered_slot < 0 ? pen_st : hovered_slot, canvas.double_byte);
     edit.apply(false);

@@ -1,0 +1,260 @@
+// The options dialog through the main window: the page it opens on, what it shows, what OK
+// applies and Cancel keeps, the settings file written at exit, and failures it reports.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <cstdlib>
+#include <iterator>
+#include <map>
+#include <sstream>
+
+#include "document/qt/option_form.h"
+#include "extras/snake_rules.h"
+#include "window_fixture.h"
+
+namespace quillo::testing {
+
+namespace {
+
+using document::Toption_form;
+namespace fs = std::filesystem;
+
+class OptionsWindowTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        // Registration and shortcuts go to the user's folders: this test's own.
+        const std::pair<const char*, fs::path> folders[] = {
+            {"HOME", dir / "home"},
+            {"XDG_CONFIG_HOME", dir / "home" / ".config"},
+            {"XDG_DATA_HOME", dir / "home" / ".local" / "share"}};
+        for (const auto& [variable, folder] : folders) {
+            const char* old = std::getenv(variable);
+            saved_env_[variable] = old ? std::optional<std::string>(old) : std::nullopt;
+            ::setenv(variable, folder.c_str(), 1);
+        }
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        for (const auto& [variable, value] : saved_env_) {
+            if (value)
+                ::setenv(variable.c_str(), value->c_str(), 1);
+            else
+                ::unsetenv(variable.c_str());
+        }
+    }
+
+    // Opens the dialog with a command and runs `act` inside it; a dialog `act` left open is
+    // cancelled, so that a failed check cannot hang the test.
+    void in_dialog(const char* command, const std::function<void(Toption_form&)>& act) {
+        auto done = when_modal([act](QWidget* w) {
+            auto* dialog = static_cast<Toption_form*>(w);
+            act(*dialog);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog was left open";
+                dialog->reject();
+            }
+        });
+        click(command);
+        EXPECT_TRUE(*done) << command << " showed no modal window";
+    }
+
+    static void click_label(QLabel* label) {
+        const QPointF at = label->rect().center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, label->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(label, &press);
+        QApplication::sendEvent(label, &release);
+    }
+
+    std::string ini_value(const std::string& key) const {
+        std::ifstream in(dir / "quillo.ini", std::ios::binary);
+        std::string line;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
+        }
+        return "(missing)";
+    }
+
+    void set_ini(const std::string& from, const std::string& to) {
+        std::ifstream in(dir / "quillo.ini", std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        std::string ini = s.str();
+        const auto at = ini.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        ini.replace(at, from.size(), to);
+        write_file("quillo.ini", ini);
+    }
+
+    std::map<std::string, std::optional<std::string>> saved_env_;
+};
+
+TEST_F(OptionsWindowTest, OpensOnItsPageAndShowsTheSettings) {
+    set_ini("difficult=200", "difficult=40000");
+    set_ini("body_mood=0", "body_mood=1");
+    set_ini("decide_form_mode=1", "decide_form_mode=3");
+    start();
+    in_dialog("n_option", [](Toption_form& d) {
+        EXPECT_EQ(d.PageControl1->currentWidget(), d.TabSheet1);
+        EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Quillo——高级设置选项"));
+        EXPECT_TRUE(d.diff4->isChecked());
+        EXPECT_TRUE(d.RadioB_old_body->isChecked());
+        EXPECT_FALSE(d.Memo1->isEnabled());
+        EXPECT_TRUE(d.Radio_last_window->isChecked());
+        EXPECT_TRUE(d.C_Box_save_option->isChecked());
+        EXPECT_TRUE(d.cb_htm_show->isChecked());
+        EXPECT_EQ(d.outwork_edit->text(), "quillo.exe");
+        EXPECT_EQ(d.long_bar->value(), 2);
+        EXPECT_TRUE(d.long_bar->isEnabled());
+        EXPECT_FALSE(d.o_sb_set_txt_4->isEnabled());
+        EXPECT_FALSE(d.o_sb_set_txt_0->isEnabled());  // nothing registered
+        d.PageControl1->setCurrentWidget(d.TabSheet3);
+        d.Button2->click();
+    });
+    in_dialog("n_game_option", [](Toption_form& d) {
+        EXPECT_EQ(d.PageControl1->currentWidget(), d.TabSheet4);
+        d.Button2->click();
+    });
+    in_dialog("n_option", [](Toption_form& d) {
+        EXPECT_EQ(d.PageControl1->currentWidget(), d.TabSheet1);
+        d.Button2->click();
+    });
+}
+
+TEST_F(OptionsWindowTest, CancelKeepsOkAppliesAndExitWritesTheSettings) {
+    start();
+    const auto text_before = form->canvas_text_colour;
+    in_dialog("n_option", [this](Toption_form& d) {
+        ui.queue_colour(0x0000FF);
+        click_label(d.Label16);
+        EXPECT_EQ(d.draw_font_colour(), 0x0000FF);
+        d.long_bar->setValue(9);
+        d.diff1->setChecked(true);
+        d.C_Box_bak->click();  // acts at once
+        d.Button2->click();
+    });
+    EXPECT_EQ(form->canvas_text_colour, text_before);
+    EXPECT_EQ(form->snake_start_length, 2);
+    EXPECT_EQ(form->settings.difficult, 200);
+    EXPECT_TRUE(form->settings.bake_up);
+
+    form->pen_txt->setText("A");
+    in_dialog("n_option", [this](Toption_form& d) {
+        // What was cancelled is not shown as if it were in effect.
+        EXPECT_EQ(d.long_bar->value(), 2);
+        EXPECT_TRUE(d.diff2->isChecked());
+        EXPECT_EQ(d.draw_font_colour(), form->canvas_text_colour);
+        EXPECT_TRUE(d.C_Box_bak->isChecked());
+        ui.queue_colour(std::nullopt);  // a cancelled colour dialog changes nothing
+        click_label(d.Label17);
+        EXPECT_EQ(d.draw_back_colour(), form->canvas_back_colour);
+        for (auto [label, colour] : {std::pair{d.Label16, 0x0000FF},
+                                     {d.Label17, 0x00FF00},
+                                     {d.Label21, 0x112233},
+                                     {d.Label22, 0x445566}}) {
+            ui.queue_colour(colour);
+            click_label(label);
+        }
+        d.long_bar->setValue(12);
+        EXPECT_EQ(d.long_bar->toolTip(), "12");
+        d.TrackBar_speed_1->setValue(4);
+        d.diff3->setChecked(true);
+        d.Radio_body->click();
+        d.Radio_text->setChecked(true);
+        d.C_Box_ascii->setChecked(true);
+        d.CBox_color_start->click();
+        d.outwork_edit->setText("/usr/bin/firefox");
+        d.Button1->click();
+    });
+    EXPECT_EQ(form->canvas_text_colour, 0x0000FF);
+    EXPECT_EQ(form->canvas_back_colour, 0x00FF00);
+    EXPECT_EQ(form->source_memo->palette().color(QPalette::Text), QColor(0x33, 0x22, 0x11));
+    EXPECT_EQ(form->source_memo->palette().color(QPalette::Base), QColor(0x66, 0x55, 0x44));
+    EXPECT_EQ(form->snake_start_length, 12);
+    EXPECT_EQ(form->Gau_long->value(), 12);
+    EXPECT_EQ(form->Timer1->interval(), extras::options_interval_ms(form->snake.level));
+    EXPECT_EQ(form->settings.snake_body.substr(0, 4), "A A ");
+    EXPECT_EQ(form->settings.snake_body.size(), 508u);
+    // The canvas shows the new background at once (an empty first cell).
+    EXPECT_EQ(form->image.pixel(1, 1), 0x00FF00u);
+
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(ini_value("decide_form_mode"), "2");
+    EXPECT_EQ(ini_value("color_mode"), "1");
+    EXPECT_EQ(ini_value("draw_font_color"), "255");
+    EXPECT_EQ(ini_value("draw_back_color"), "65280");
+    EXPECT_EQ(ini_value("txt_font_color"), std::to_string(0x112233));
+    EXPECT_EQ(ini_value("txt_back_color"), std::to_string(0x445566));
+    EXPECT_EQ(ini_value("bake_up"), "1");
+    EXPECT_EQ(ini_value("ascii_check"), "1");
+    EXPECT_EQ(ini_value("snake_speed"), "4");
+    EXPECT_EQ(ini_value("difficult"), "300");
+    EXPECT_EQ(ini_value("body_mood"), "0");
+    EXPECT_EQ(ini_value("other_editer"), "/usr/bin/firefox");
+
+    // The next start takes them up: the text view, and the text window's colours.
+    start();
+    EXPECT_TRUE(form->normal_mode());
+    EXPECT_EQ(form->source_memo->palette().color(QPalette::Base), QColor(0x66, 0x55, 0x44));
+    EXPECT_TRUE(form->multicolour());
+}
+
+TEST_F(OptionsWindowTest, ARunningGameKeepsItsLengthAndAnEmptyTypedBodyEnds) {
+    start();
+    click("g1");
+    ASSERT_TRUE(form->snake_running);
+    form->Timer1->stop();
+    const int gauge = form->Gau_long->value();
+    in_dialog("n_game_option", [](Toption_form& d) {
+        EXPECT_FALSE(d.long_bar->isEnabled());
+        d.RadioButton2->click();
+        EXPECT_TRUE(d.Memo1->isEnabled());
+        d.Memo1->setPlainText("");
+        d.TrackBar_speed_1->setValue(0);
+        d.Button1->click();
+    });
+    EXPECT_EQ(form->Gau_long->value(), gauge);
+    EXPECT_EQ(form->snake_start_length, 2);
+    EXPECT_EQ(form->settings.snake_body.substr(0, 2), "\xA1\xF1");  // "●"
+    EXPECT_EQ(form->settings.snake_speed, 0);
+    EXPECT_FALSE(form->Timer1->isActive());  // OK sets the interval, it does not resume
+}
+
+TEST_F(OptionsWindowTest, RegistrationThatCannotBeWrittenIsReported) {
+    // A file where the config folder should be.
+    write_file("blocked", "mine");
+    ::setenv("XDG_CONFIG_HOME", (dir / "blocked").c_str(), 1);
+    start();
+    ui.take_shown();
+    in_dialog("n_option", [this](Toption_form& d) {
+        d.PageControl1->setCurrentWidget(d.TabSheet3);
+        d.o_sb_set_txt_2->click();
+        EXPECT_FALSE(d.o_sb_set_txt_2->isEnabled());
+        EXPECT_TRUE(d.o_sb_set_txt_0->isEnabled());
+        // No desktop folder: no shortcut, and nothing said.
+        d.CBox_shortcut_on_desk->click();
+        d.Button2->click();
+    });
+    const auto shown = ui.take_shown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "信息注入注册表失败！");
+    std::ifstream blocked(dir / "blocked");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(blocked), {}), "mine");
+    EXPECT_FALSE(fs::exists(dir / "home" / "Desktop"));
+}
+
+}  // namespace
+}  // namespace quillo::testing
