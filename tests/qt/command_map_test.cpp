@@ -135,17 +135,17 @@ const std::vector<Expected> kDesigned{
     {"n_game_option", "N13", I, "游戏选项", "", 0, &TForm1::N7Click, "yyyyy"},
 
     {"m5", "", M, "[&W]Quillo", "", kAnyTag, none, "yyyyy"},
-    {"n_my_page", "m5", I, "我的主页", "F10", 0, none, "yyyyy"},
-    {"n_my_email", "m5", I, "给我Email", "F11", 0, none, "yyyyy"},
+    {"n_my_page", "m5", I, "我的主页", "F10", 0, &TForm1::n_my_pageClick, "yyyyy"},
+    {"n_my_email", "m5", I, "给我Email", "F11", 0, &TForm1::emailClick, "yyyyy"},
     {"n_how", "m5", I, "(&U) 使用说明", "F1", 0, &TForm1::n_howClick, "yyyyy"},
-    {"n_update", "m5", I, "关于新版本", "", 0, none, "yyyyy"},
+    {"n_update", "m5", I, "关于新版本", "", 0, &TForm1::n_updateClick, "yyyyy"},
 
     {"N_out", "", M, "[&D]作品输出", "", kAnyTag, none, "yyyyy"},
     {"n_html_out", "N_out", I, "超文本（完整）", "F7", 0, &TForm1::n_htmlClick, "yyyyy"},
     {"n_html_out2", "N_out", I, "超文本（简化）", "", 0, &TForm1::n_html_out2Click, "yyyyy"},
-    {"n_notepad_out", "N_out", I, "记事本（纯文本）", "", 0, none, "yyyyy"},
-    {"n_quillo_out", "N_out", I, "新的Quillo", "", 0, none, "yyyyy"},
-    {"N15", "N_out", I, "发表（html）", "", 0, none, "yyyny"},
+    {"n_notepad_out", "N_out", I, "记事本（纯文本）", "", 0, &TForm1::n_notepad_outClick, "yyyyy"},
+    {"n_quillo_out", "N_out", I, "新的Quillo", "", 0, &TForm1::n_quillo_outClick, "yyyyy"},
+    {"N15", "N_out", I, "发表（html）", "", 0, &TForm1::N15Click, "yyyny"},
 
     // Context menu Pop_1, on the floating selection.
     {"Pop_1", "", P, "", "", kAnyTag, none, "nnnny"},
@@ -155,11 +155,11 @@ const std::vector<Expected> kDesigned{
     {"pop_clear", "Pop_1", I, "清除选中的文本 Clear", "", 0, &TForm1::pop_clearClick, "nnnny"},
     {"pop_paste", "Pop_1", I, "自动换行粘贴 Paste 1", "", 0, &TForm1::pop_pasteClick, "nnnny"},
     {"pop_paste_same", "Pop_1", I, "不换行粘贴 Paste 2", "", 0, &TForm1::pop_paste_sameClick, "nnnny"},
-    {"send2web", "Pop_1", I, "输送上网  Inet", "", 0, none, "nnnny"},
+    {"send2web", "Pop_1", I, "输送上网  Inet", "", 0, &TForm1::N15Click, "nnnny"},
     {"pop_html_file", "Pop_1", I, "选择内容输出为网页", "", 0, &TForm1::n_htmlClick, "nnnny"},
     {"pop_txt_file", "Pop_1", I, "选择内容保存为文本", "", 0, &TForm1::pop_txt_fileClick, "nnnny"},
     {"pop_mov_file", "Pop_1", I, "选择内容输出为动画", "", 0, &TForm1::pop_mov_fileClick, "nnnny"},
-    {"pop_html", "Pop_1", I, "查看选择内容的HTML代码", "", 0, none, "nnnny"},
+    {"pop_html", "Pop_1", I, "查看选择内容的HTML代码", "", 0, &TForm1::n_notepad_outClick, "nnnny"},
 
     // Context menu Pop2, on the canvas.
     {"Pop2", "", P, "", "", kAnyTag, none, "nyyny"},
@@ -168,7 +168,7 @@ const std::vector<Expected> kDesigned{
     {"Output1", "Pop2", M, "输出 Output", "", kAnyTag, none, "nyyny"},
     {"pop2_html2", "Output1", I, "超文本格式（简）", "", 0, &TForm1::n_html_out2Click, "nyyny"},
     {"pop2_html", "Output1", I, "超文本格式（长）", "", 0, &TForm1::n_htmlClick, "nyyny"},
-    {"pop2_notepad", "Output1", I, "记事本程序", "", 0, none, "nyyny"},
+    {"pop2_notepad", "Output1", I, "记事本程序", "", 0, &TForm1::n_notepad_outClick, "nyyny"},
 
     // Tool bars in ControlBar1, buttons in order; a button's caption is its hint.
     {"tb_commom", "", TB, "常规工具栏", "", kAnyTag, none, "nyyny"},
@@ -221,8 +221,8 @@ const std::vector<Expected> kDesigned{
 
     {"Tb_output", "", TB, kNoCaption, "", kAnyTag, none, "nyyny"},
     {"TB_html", "Tb_output", B, "输出为网页", "", 0, &TForm1::n_htmlClick, "nyyny"},
-    {"Tb_txt", "Tb_output", B, "输出为文本", "", 0, none, "nyyny"},
-    {"Tb_out", "Tb_output", B, "上传上网", "", 0, none, "nyyny"},
+    {"Tb_txt", "Tb_output", B, "输出为文本", "", 0, &TForm1::n_notepad_outClick, "nyyny"},
+    {"Tb_out", "Tb_output", B, "上传上网", "", 0, &TForm1::N15Click, "nyyny"},
 };
 // clang-format on
 

@@ -56,8 +56,10 @@ expect-status 1 "□"
 key source_memo F5
 expect-no-message
 expect-status 0 "En"
+# F10 is the home page's where the multicolour switch is out of reach.
 key source_memo F10
 expect-status 2 "○"
+expect-opened "https://github.com/quillo-editor/quillo"
 key source_memo Ctrl+A
 expect-line 1 "0123456789"
 key source_memo F1
@@ -95,6 +97,10 @@ key pen_txt F4
 expect-visible option_form false
 key pen_txt F10
 expect-status 2 "○"
+expect-opened "https://github.com/quillo-editor/quillo"
+# F9 again starts a new game at once.
+key pen_txt F9
+expect-enabled N_game_over true
 click N_game_over
 expect-enabled n_view true
 expect-row-trim 1 1 "0123456789"
