@@ -90,7 +90,7 @@ class FilesWindowTest : public WindowTest {
     fs::path old_cwd;
 };
 
-TEST_F(FilesWindowTest, AskToSaveQuotesTheNameAndYesNoCancelDoWhatTheySay) {
+TEST_F(FilesWindowTest, AskToSaveQuotesTheFullNameAndYesSavesBesideItsColours) {
     const auto art = write_file("art.txt", "ab\r\ncd\r\n");
     start(art.string());
     const std::string question = "文件已经改变，是否保存“" + art.string() + "”?";
@@ -109,14 +109,7 @@ TEST_F(FilesWindowTest, AskToSaveQuotesTheNameAndYesNoCancelDoWhatTheySay) {
     EXPECT_EQ(canvas::trailing_space_trim(read(art).substr(0, read(art).find("\r\n"))), "ab  #");
     EXPECT_TRUE(fs::exists(dir / "art.txt.clo"));
     EXPECT_EQ(form->status(5), "新文件.txt");
-
-    // No: nothing written.
-    dot(1, 1);
-    ui.queue_answer(Answer::no);
-    open(art);
-    EXPECT_EQ(messages(), std::vector<std::string>{"文件已经改变，是否保存“新文件.txt”?"});
-    EXPECT_FALSE(fs::exists(dir / "新文件.txt"));
-    EXPECT_EQ(trimmed(1), "ab  #");
+    // No drops the change: file_save_open.qs.
 }
 
 TEST_F(FilesWindowTest, ChangesOutOfViewInColourAndInTheTextViewCountUndoDoesNot) {
@@ -280,27 +273,10 @@ TEST_F(FilesWindowTest, AnUntitledDocumentIsSavedAsNewFileAndNeverReplacesOneSil
     EXPECT_EQ(read(dir / "新文件.txt"), "  #\r\n");
 }
 
-TEST_F(FilesWindowTest, CommandLineCasesAndQuickExit) {
-    write_file("UP.TXT", "upper\r\n");
-    write_file("a.Txt", "mixed\r\n");
-    start((dir / "UP.TXT").string());
-    EXPECT_EQ(trimmed(1), "upper");
-    EXPECT_TRUE(ui.shown().empty());
-
-    form.reset();
-    start((dir / "a.Txt").string());
-    EXPECT_EQ(trimmed(1), " ");
-    EXPECT_EQ(form->status(5), "新文件.txt");
-    EXPECT_TRUE(ui.shown().empty());
-
-    form.reset();
-    start("nothing.txt");
-    ASSERT_EQ(ui.shown().size(), 1u);
-    EXPECT_EQ(ui.shown()[0].text, "找不到指定的文本文件:nothing.txt");
-    EXPECT_EQ(ui.shown()[0].caption, "提示讯息");
-    ui.take_shown();
-
-    // Quick exit: a changed document, no question, settings untouched.
+// Upper-case, mixed-case and missing command-line documents: file_command_line_*.qs and
+// missing_file.qs.
+TEST_F(FilesWindowTest, QuickExitAsksNothingAndLeavesTheSettings) {
+    start();
     const std::string ini = read(dir / "quillo.ini");
     dot(1, 1);
     click("n_color");
