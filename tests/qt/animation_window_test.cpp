@@ -1,11 +1,11 @@
 // Handing the floating selection to Reelix from the main window: what is written beside the
 // program, what is started and what the user is told.
 #include <QMouseEvent>
-#include <sstream>
 
 #include "canvas/qt/canvas_widgets.h"
 #include "extras/animation_export.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
@@ -13,23 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string read(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 class AnimationWindowTest : public WindowTest {
   protected:
-    void send(QEvent::Type type, QPoint at) {
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent ev(type, QPointF(at), QPointF(form->Image1->mapToGlobal(at)), button, held,
-                       Qt::NoModifier);
-        QApplication::sendEvent(form->Image1, &ev);
-    }
+    void send(QEvent::Type type, QPoint at) { send_mouse(form->Image1, type, at); }
 
     // Lifts cells 1..3 of rows 1..2 of art.txt with the copy tool.
     void lift_block() {
@@ -60,7 +46,7 @@ TEST_F(AnimationWindowTest, ABrokenReelixIsReportedAndThePictureListed) {
     ASSERT_EQ(ui.started().size(), 1u);
     EXPECT_EQ(last_message().rfind("  未能启动Reelix程序“" + (dir / "reelix").string() + "”。", 0),
               0u);
-    EXPECT_EQ(read(dir / "quillo.idx"), picture(1).string() + "\r\n");
+    EXPECT_EQ(file_bytes(dir / "quillo.idx"), picture(1).string() + "\r\n");
 }
 
 TEST_F(AnimationWindowTest, AnIndexThatIsAFolderEndsTheCommandWithAMessage) {

@@ -6,6 +6,7 @@
 
 #include "document/document.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 namespace {
@@ -14,12 +15,7 @@ using Shown = platform::ScriptedUi::Shown;
 
 class BadInputWindowTest : public WindowTest {
   protected:
-    std::vector<std::string> messages() {
-        std::vector<std::string> out;
-        for (const auto& s : ui.take_shown())
-            if (s.kind == Shown::message) out.push_back(s.text);
-        return out;
-    }
+    std::vector<std::string> messages() { return message_texts(ui); }
 };
 
 // A missing command-line document: missing_file.qs.

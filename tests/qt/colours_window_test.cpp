@@ -5,6 +5,7 @@
 
 #include "canvas/qt/canvas_widgets.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
@@ -13,17 +14,9 @@ namespace {
 class ColoursWindowTest : public WindowTest {
   protected:
     void stroke(int c, int r) {
-        const QPointF at((c - 1) * 8 + 4, (r - 1) * 16 + 8);
         for (auto type : {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseMove,
-                          QEvent::MouseButtonRelease}) {
-            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease
-                                              ? Qt::NoButton
-                                              : Qt::MouseButtons(Qt::LeftButton);
-            const Qt::MouseButton button =
-                type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-            QMouseEvent ev(type, at, form->Image1->mapToGlobal(at), button, held, Qt::NoModifier);
-            QApplication::sendEvent(form->Image1, &ev);
-        }
+                          QEvent::MouseButtonRelease})
+            send_mouse(form->Image1, type, cell_centre(false, c, r));
         settle();
     }
 

@@ -13,13 +13,12 @@
 #include <QTimer>
 #include <QToolButton>
 #include <cstdlib>
-#include <iterator>
 #include <map>
-#include <sstream>
 
 #include "document/qt/option_form.h"
 #include "extras/snake_rules.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
@@ -69,34 +68,20 @@ class OptionsWindowTest : public WindowTest {
     }
 
     static void click_label(QLabel* label) {
-        const QPointF at = label->rect().center();
-        QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, label->mapToGlobal(at), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(label, &press);
-        QApplication::sendEvent(label, &release);
+        send_mouse(label, QEvent::MouseButtonPress, label->rect().center());
+        send_mouse(label, QEvent::MouseButtonRelease, label->rect().center());
     }
 
     std::string ini_value(const std::string& key) const {
-        std::ifstream in(dir / "quillo.ini", std::ios::binary);
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
-        }
-        return "(missing)";
+        const std::string ini = "\n" + file_bytes(dir / "quillo.ini");
+        const auto at = ini.find("\n" + key + "=");
+        if (at == std::string::npos) return "(missing)";
+        const auto start = at + key.size() + 2;
+        return ini.substr(start, ini.find_first_of("\r\n", start) - start);
     }
 
     void set_ini(const std::string& from, const std::string& to) {
-        std::ifstream in(dir / "quillo.ini", std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        std::string ini = s.str();
-        const auto at = ini.find(from);
-        ASSERT_NE(at, std::string::npos) << from;
-        ini.replace(at, from.size(), to);
-        write_file("quillo.ini", ini);
+        replace_in_file(dir / "quillo.ini", from, to);
     }
 
     std::map<std::string, std::optional<std::string>> saved_env_;
@@ -240,8 +225,7 @@ TEST_F(OptionsWindowTest, RegistrationThatCannotBeWrittenIsReported) {
     const auto shown = ui.take_shown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "信息注入注册表失败！");
-    std::ifstream blocked(dir / "blocked");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(blocked), {}), "mine");
+    EXPECT_EQ(file_bytes(dir / "blocked"), "mine");
     EXPECT_FALSE(fs::exists(dir / "home" / "Desktop"));
 }
 

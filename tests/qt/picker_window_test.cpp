@@ -6,14 +6,13 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <fstream>
-#include <sstream>
 
 #include "canvas/qt/canvas_widgets.h"
 #include "extras/qt/select_form.h"
 #include "platform/colours.h"
 #include "platform/qt/gbk_qt.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
@@ -22,14 +21,7 @@ namespace {
 class PickerWindowTest : public WindowTest {
   protected:
     void set_ini(const std::string& from, const std::string& to) {
-        std::ifstream in(dir / "quillo.ini", std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        std::string ini = s.str();
-        const auto at = ini.find(from);
-        ASSERT_NE(at, std::string::npos) << from;
-        ini.replace(at, from.size(), to);
-        write_file("quillo.ini", ini);
+        replace_in_file(dir / "quillo.ini", from, to);
     }
     extras::TSelectForm& picker() { return *form->SelectForm; }
 
@@ -150,11 +142,9 @@ TEST_F(PickerWindowTest, BadBookmarkValuesOpenTheDefaultPage) {
     EXPECT_EQ(text_of(picker().rows_labels[0]).substr(2, 2), "\xA1\xA1");
     // The repaired values are what the settings file gets at exit.
     EXPECT_TRUE(form->close());
-    std::ifstream in(dir / "quillo.ini", std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    EXPECT_NE(s.str().find("no1=161"), std::string::npos);
-    EXPECT_EQ(s.str().find("no1=abc"), std::string::npos);
+    const std::string ini = file_bytes(dir / "quillo.ini");
+    EXPECT_NE(ini.find("no1=161"), std::string::npos);
+    EXPECT_EQ(ini.find("no1=abc"), std::string::npos);
 }
 
 TEST_F(PickerWindowTest, OtherBoxesTakeThePickAtTheCaret) {

@@ -8,6 +8,7 @@
 
 #include "platform/gbk.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
@@ -153,10 +154,7 @@ TEST_F(PrintWindowTest, AnExistingPdfIsReplacedOnlyByACompleteOne) {
     start(write_file("note.txt", "hello\r\n").string());
     const fs::path pdf = write_file("note.pdf", "old");
     print_to(pdf);
-    std::ifstream in(pdf, std::ios::binary);
-    std::string head(5, '\0');
-    in.read(head.data(), 5);
-    EXPECT_EQ(head, "%PDF-");
+    EXPECT_EQ(file_bytes(pdf).substr(0, 5), "%PDF-");
     for (const auto& e : fs::directory_iterator(dir))
         EXPECT_EQ(e.path().filename().string().find(".quillo-"), std::string::npos);
 }

@@ -6,6 +6,7 @@
 #include "canvas/qt/canvas_widgets.h"
 #include "canvas/row_text.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
@@ -22,14 +23,7 @@ class SelectionWindowTest : public WindowTest {
         ASSERT_FALSE(form->double_byte());
     }
 
-    static void send(QWidget* w, QEvent::Type type, QPoint at) {
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent ev(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held,
-                       Qt::NoModifier);
-        QApplication::sendEvent(w, &ev);
-    }
+    static void send(QWidget* w, QEvent::Type type, QPoint at) { send_mouse(w, type, at); }
 
     // Centre of a single-byte cell of the canvas image.
     static QPoint cell(int c, int r) { return {(c - 1) * 8 + 4, (r - 1) * 16 + 8}; }

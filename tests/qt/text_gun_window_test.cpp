@@ -14,6 +14,7 @@
 #include "platform/gbk.h"
 #include "platform/qt/gbk_qt.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 namespace {
@@ -38,12 +39,7 @@ class TextGunWindowTest : public WindowTest {
         ui.take_shown();
     }
 
-    std::vector<std::string> messages() {
-        std::vector<std::string> out;
-        for (const auto& s : ui.take_shown())
-            if (s.kind == Shown::message) out.push_back(s.text);
-        return out;
-    }
+    std::vector<std::string> messages() { return message_texts(ui); }
 
     // Runs `act` while the source-text window is shown modally, then closes it with tb_ok.
     // True when it was the modal window that `trigger` opened.
@@ -60,17 +56,10 @@ class TextGunWindowTest : public WindowTest {
         return *done && was_source && !source().isVisible();
     }
 
-    void mouse_on(QWidget* w, QEvent::Type type, QPointF at) {
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent ev(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(w, &ev);
-    }
+    void mouse_on(QWidget* w, QEvent::Type type, QPointF at) { send_mouse(w, type, at); }
 
     void canvas_mouse(QEvent::Type type, int x, int y) {
-        const int pitch = form->double_byte() ? 16 : 8;
-        mouse_on(form->Image1, type, QPointF((x - 1) * pitch + pitch / 2, (y - 1) * 16 + 8));
+        send_mouse(form->Image1, type, cell_centre(form->double_byte(), x, y));
     }
 
     std::string pen() const { return form->pen_text; }

@@ -3,6 +3,7 @@
 // scrambling keys and find and replace are driven through the real window by the scripts
 // text_direction.qs, text_blank_space.qs, text_scramble.qs and text_find_replace.qs.)
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 namespace {
@@ -13,12 +14,7 @@ class TextMenuTest : public WindowTest {
   protected:
     Lines lines() { return form->document_for_reading().lines; }
 
-    std::vector<std::string> messages() {
-        std::vector<std::string> out;
-        for (const auto& s : ui.take_shown())
-            if (s.kind == platform::ScriptedUi::Shown::message) out.push_back(s.text);
-        return out;
-    }
+    std::vector<std::string> messages() { return message_texts(ui); }
 };
 
 // A mirror that would right-align 250 lines to a line of 300 000 bytes is refused whole.
