@@ -229,17 +229,6 @@ TEST_F(ScriptRunnerTest, FailuresInsideTheDialogAndScriptsThatLeaveItOpen) {
     EXPECT_EQ(run("answer yes\n"), "1: an answer given by the script was never asked for");
 }
 
-TEST_F(ScriptRunnerTest, WhenModalActsInsideTheDialog) {
-    auto done = when_modal([](QWidget* w) {
-        EXPECT_EQ(w->objectName(), "test_dialog");
-        w->findChild<QSpinBox*>("SpinEdit1")->setValue(9);
-        static_cast<QDialog*>(w)->accept();
-    });
-    opener->click();
-    EXPECT_TRUE(*done);
-    EXPECT_EQ(outcome, "1 9 10 one - unchecked");
-}
-
 TEST(TestHome, TestsAndScriptsRunInAHomeOfTheirOwn) {
     // ctest names the home it gives every test; run by hand, the test has nothing to check.
     const char* test_home = std::getenv("QUILLO_TEST_HOME");
