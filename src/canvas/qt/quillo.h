@@ -308,6 +308,27 @@ class TForm1 : public QMainWindow {
     void redraw_floating_selection();
     // ---- end of canvas transforms and the selection's clipboard ----
 
+    // ---- text entry (src/tools/qt/tform1_text_entry.cpp) ----
+    QPlainTextEdit* write_in_Memo = nullptr;  // vertical typing: one cell wide, over the canvas
+    QLineEdit* write_in_edit = nullptr;       // horizontal typing: one row high
+    struct TextEntryState;                    // where each box writes; what the entry wrote
+    std::shared_ptr<TextEntryState> text_entry;
+
+    void build_text_entry_widgets();
+    void text_entry_tool_selected();      // tool 13 or 14 chosen: its box starts empty
+    void text_entry_click(int x, int y);  // FormClick with tool 13 or 14 on that cell
+    void write_in_MemoKeyUp(int key);
+    void write_in_editKeyPress(int key);
+    void write_in_MemoClick();
+    void write_in_editClick();
+    // From init_image1: the boxes close and text not yet written is dropped; what the entry
+    // has written is committed.
+    void drop_text_entry();
+    // A character picked in the character picker goes into the open box at its caret (the box
+    // grows to hold it); false when no box is open. A double-click in a box opens the picker.
+    bool text_entry_insert(const std::string& gbk);
+    // ---- end of text entry ----
+
     // ---- animation export and printing (src/extras/qt/tform1_animation.cpp,
     // src/extras/qt/tform1_print.cpp) ----
     void pop_mov_fileClick(const Sender& sender);  // the floating selection to Reelix
