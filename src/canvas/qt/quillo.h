@@ -39,6 +39,11 @@ class TSelectForm;
 namespace quillo::document {
 class Toption_form;
 }
+namespace quillo::output {
+class Tsend_form;
+struct PublishChoice;
+struct PicturePage;
+}  // namespace quillo::output
 
 namespace quillo::imagetext {
 class Timg2html;
@@ -357,6 +362,28 @@ class TForm1 : public QMainWindow {
     void game_board_resized();      // the canvas changed size under a running game
     void show_game_gauges();
     // ---- end of snake game ----
+
+    // ---- publishing and text views (src/output/qt/tform1_publish.cpp,
+    // src/output/qt/tform1_views.cpp) ----
+    output::Tsend_form* send_form = nullptr;  // the upload dialog
+
+    void N15Click(const Sender& sender);  // N15, Tb_out, send2web: the upload dialog, modal
+    // The plain-text view of the work; from pop_html the HTML code of the selection instead.
+    void n_notepad_outClick(const Sender& sender);
+    void n_quillo_outClick(const Sender& sender);  // the work handed to a new instance
+    void n_my_pageClick(const Sender& sender);
+    void emailClick(const Sender& sender);
+    void n_updateClick(const Sender& sender);  // Whats_new.txt
+    // A page through the chosen site's template: the work or the selection (the canvas
+    // template), or a picture the image window converted (the image template). False when no
+    // page was made (the template was missing or unusable; the message has been shown).
+    bool publish_canvas(const output::PublishChoice& choice);
+    bool publish_picture(const output::PicturePage& picture, const output::PublishChoice& choice);
+    // The body builder's lines for the selection buffer, in the canvas colours.
+    std::vector<std::string> selection_body_lines();
+    // The image window's tb_send publishes its converted picture through the upload dialog.
+    void wire_picture_publishing();
+    // ---- end of publishing and text views ----
 
     // ---- image to text art (src/imagetext/qt/tform1_img2html.cpp) ----
     imagetext::Timg2html* img2html = nullptr;
