@@ -1,6 +1,7 @@
 #include "interop/ansi_export.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "interop/utf8_text.h"
 #include "platform/gbk.h"
@@ -65,6 +66,7 @@ AnsiText write_ansi(const AnsiCanvas& canvas, std::string_view line_end) {
     const int cells = canvas.double_byte ? canvas.width / 2 : canvas.width;
     const std::size_t end = static_cast<std::size_t>(std::max(cells, 0)) * cell_bytes;
     std::string padded;
+    std::vector<bool> breaks;
     for (std::size_t n = 0; n < canvas.rows.size(); ++n) {
         const int row = static_cast<int>(n) + 1;
         // Rows are padded to the canvas width; a shorter one shows blanks in the missing cells.
@@ -74,6 +76,12 @@ AnsiText write_ansi(const AnsiCanvas& canvas, std::string_view line_end) {
             padded.resize(end, ' ');
             text = padded;
         }
+        // Text that reads "**[" would start an escape for the import: an escape at the cell
+        // boundary inside it keeps the import from seeing one there.
+        breaks.assign(end + 1, false);
+        for (std::size_t p = text.find("**["); p != std::string_view::npos && p + 2 < end;
+             p = text.find("**[", p + 1))
+            breaks[cell_bytes == 1 || p % 2 == 1 ? p + 1 : p + 2] = true;
         CellRgb current{};
         bool started = false;
         for (std::size_t i = 0; i < end;) {
@@ -82,8 +90,10 @@ AnsiText write_ansi(const AnsiCanvas& canvas, std::string_view line_end) {
             if (!started || i % cell_bytes == 0) {
                 const CellRgb now =
                     shown_colours(canvas, row, static_cast<int>(i / cell_bytes) + 1);
-                if (!started || now != current)
-                    append_escape(r.bytes, now, started ? &current : nullptr);
+                if (!started || breaks[i])
+                    append_escape(r.bytes, now, nullptr);
+                else if (now != current)
+                    append_escape(r.bytes, now, &current);
                 current = now;
                 started = true;
             }

@@ -94,10 +94,14 @@ bool looks_like_utf8_text(std::string_view bytes) {
 
 Utf8Reading read_utf8_text(std::string_view bytes) {
     Utf8Reading r;
-    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    std::size_t mark = 0;
+    if (bytes.starts_with(kByteOrderMark)) {
+        mark = kByteOrderMark.size();
+        bytes.remove_prefix(mark);
+    }
     if (const std::size_t bad = first_invalid_utf8(bytes); bad != std::string_view::npos) {
         r.bad_line = line_of(bytes, bad);
-        r.bad_offset = bad;
+        r.bad_offset = mark + bad;
         return r;
     }
     // Every character gives at most as many GBK bytes as it has UTF-8 bytes ("？" for a wide

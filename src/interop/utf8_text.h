@@ -18,8 +18,8 @@ inline constexpr std::size_t kMaxUtf8FileBytes = 16u << 20;
 inline constexpr std::string_view kWideReplacement = "\xA3\xBF";
 
 struct Utf8Reading {
-    // Where the bytes stop being UTF-8: the 1-based line and the 0-based byte offset of the
-    // first bad byte. 0 when the text is valid; then nothing else is set.
+    // Where the bytes stop being UTF-8: the 1-based line and the 0-based offset in the file of
+    // the first bad byte. 0 when the text is valid; otherwise nothing else is set.
     int bad_line = 0;
     std::size_t bad_offset = 0;
     // The lines in GBK (CR LF, lone LF and lone CR end a line; a byte-order mark is dropped).
