@@ -276,8 +276,7 @@ TEST_F(InteropWindowTest, Utf8TextsOpenConvertedOrAreRefusedWhole) {
     click("n_open");
     const auto shown = ui.take_shown();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1].text,
-              "“" + box.string() + "”看来是UTF-8编码的文本，不是GBK文本。\n是否按UTF-8读入？");
+    EXPECT_EQ(shown[1].text, "“box.txt”看来是UTF-8编码的文本，不是GBK文本。\n是否按UTF-8读入？");
     EXPECT_EQ(form->document_for_reading().lines[0], "\xA9\xA4\xA9\xA4");
     EXPECT_EQ(read(box), "\xE2\x94\x80\xE2\x94\x80\r\n");
 }

@@ -130,7 +130,8 @@ bool TForm1::offer_utf8_reading(const fs::path& path) {
     if (!size || *size > interop::kMaxUtf8FileBytes) return false;
     const std::string bytes = document::read_file_bytes(path);
     if (!interop::looks_like_utf8_text(bytes)) return false;
-    const std::string name = path.string();
+    // The user has just chosen the file: its name is enough.
+    const std::string name = path.filename().string();
     if (ui().confirm(quoted(name) + "看来是UTF-8编码的文本，不是GBK文本。\n是否按UTF-8读入？") !=
         platform::Answer::yes)
         return false;
@@ -153,7 +154,7 @@ std::string TForm1::ansi_import_bytes(const fs::path& path) {
         interop::first_invalid_utf8(bytes) != std::string::npos ||
         (interop::is_valid_gbk(bytes) && !exported_form))
         return bytes;
-    if (ui().confirm(quoted(path.string()) + "是UTF-8编码的文本。\n是否按UTF-8读入？") !=
+    if (ui().confirm(quoted(path.filename().string()) + "是UTF-8编码的文本。\n是否按UTF-8读入？") !=
         platform::Answer::yes)
         return bytes;
     const interop::Utf8Reading reading = interop::read_utf8_text(bytes);
