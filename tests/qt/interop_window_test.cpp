@@ -291,6 +291,13 @@ TEST_F(InteropWindowTest, Utf8CopyIsWrittenBesideAndNeverOverTheDocument) {
     EXPECT_EQ(messages(), std::vector<std::string>{
                               "有 1 个字节不是GBK字符，在UTF-8副本中写成了“?”。第一个在第 2 行。"});
     EXPECT_EQ(form->file_name, doc.string());
+    // An existing file is replaced only on Yes.
+    write_file("copy.txt", "older");
+    ui.queue_file(FileDialogResult{copy.string(), 1});
+    ui.queue_answer(Answer::no);
+    click("n_utf8_save");
+    EXPECT_EQ(read(copy), "older");
+    ui.take_shown();
 
     ui.queue_file(FileDialogResult{doc.string(), 1});
     click("n_utf8_save");
