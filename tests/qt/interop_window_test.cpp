@@ -203,6 +203,18 @@ TEST_F(InteropWindowTest, MouseMapsToCellsAtZoomThree) {
     mouse(form->Image1, QEvent::MouseButtonRelease, cell_7_3);
     EXPECT_EQ(row(canvas::kCommitted, 3).substr(0, 8), "      # ");
 
+    // What the widget paints is the raster, each pixel 3 x 3, the point included (also a part
+    // whose edges fall inside canvas pixels).
+    for (const QRect part : {QRect(0, 0, 300, 150), QRect(131, 95, 61, 44)}) {
+        const QImage shown = form->Image1->grab(part).toImage();
+        ASSERT_EQ(shown.size(), part.size());
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x)
+                ASSERT_EQ(shown.pixel(x, y) & 0xFFFFFF,
+                          form->image.pixel((part.x() + x) / 3, (part.y() + y) / 3))
+                    << "at " << part.x() + x << "," << part.y() + y;
+    }
+
     // A block chosen and dragged at zoom 3: its frame and image stand where the view shows it.
     click("sb1_drag");
     drag(form->Image1, {3 * (8 + 4), 3 * 8}, {3 * (3 * 8 + 4), 3 * (16 + 8)});

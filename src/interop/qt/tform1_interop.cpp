@@ -1,7 +1,6 @@
 // UTF-8 text, PNG and ANSI export of the main window: reading a UTF-8 text into a GBK document,
 // writing a UTF-8 copy of the document, and the canvas as a PNG picture or an ANSI text. None
 // of them changes the document's own file; every file is written whole or not at all.
-#include <QFrame>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -16,7 +15,6 @@
 #include "interop/gbk_codes.h"
 #include "interop/utf8_text.h"
 #include "platform/errors.h"
-#include "platform/gbk.h"
 
 namespace quillo::canvas {
 
@@ -46,7 +44,11 @@ std::string suggested_name(const std::string& document_name, const char* ending)
 bool same_file(const fs::path& a, const fs::path& b) {
     std::error_code ec;
     if (fs::equivalent(a, b, ec)) return true;
-    return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec);
+    // Neither exists yet: the same name after "..", "." and links are resolved.
+    std::error_code ec_a, ec_b;
+    const fs::path ca = fs::weakly_canonical(a, ec_a);
+    const fs::path cb = fs::weakly_canonical(b, ec_b);
+    return !ec_a && !ec_b && ca == cb;
 }
 
 bool has_non_ascii(std::string_view bytes) {
@@ -87,6 +89,17 @@ std::string replaced_message(const interop::Utf8Reading& r) {
            std::to_string(r.first_replaced_line) + " 行。";
 }
 
+// The lines become a new, untitled document: its file is GBK, and a Save must not turn the
+// UTF-8 file the user opened into one.
+void take_utf8_lines(TForm1& form, interop::Utf8Reading reading) {
+    form.new_document();
+    form.replace_document(std::move(reading.lines));
+    if (!form.normal_mode()) form.enter_canvas(true);
+    form.repaint_all(true);
+    form.remember_saved_state();
+    if (reading.replaced > 0) form.ui().message(replaced_message(reading));
+}
+
 std::string too_large_message(const std::string& name, std::uintmax_t size) {
     return quoted(name) + "有 " + megabytes(size) + "，太大了：以UTF-8打开的文本最多 " +
            megabytes(interop::kMaxUtf8FileBytes) + "。\n没有读入任何内容，文档没有改变。";
@@ -115,14 +128,7 @@ void TForm1::n_utf8_openClick(const Sender&) {
         ui().message(refusal, "", platform::Icon::warning);
         return;
     }
-    // The document stays untitled: its file is GBK, and a Save must not turn the UTF-8 file
-    // the user opened into one.
-    new_document();
-    replace_document(std::move(reading.lines));
-    if (!normal_mode()) enter_canvas(true);
-    repaint_all(true);
-    remember_saved_state();
-    if (reading.replaced > 0) ui().message(replaced_message(reading));
+    take_utf8_lines(*this, std::move(reading));
 }
 
 bool TForm1::offer_utf8_reading(const fs::path& path) {
@@ -135,13 +141,7 @@ bool TForm1::offer_utf8_reading(const fs::path& path) {
     if (ui().confirm(quoted(name) + "看来是UTF-8编码的文本，不是GBK文本。\n是否按UTF-8读入？") !=
         platform::Answer::yes)
         return false;
-    interop::Utf8Reading reading = interop::read_utf8_text(bytes);
-    new_document();
-    replace_document(std::move(reading.lines));
-    if (!normal_mode()) enter_canvas(true);
-    repaint_all(true);
-    remember_saved_state();
-    if (reading.replaced > 0) ui().message(replaced_message(reading));
+    take_utf8_lines(*this, interop::read_utf8_text(bytes));
     return true;
 }
 
