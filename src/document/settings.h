@@ -39,7 +39,9 @@ struct Settings {
     std::array<std::string, 6> w{"*", "*", "*", "*", "*", "*"};
     // [upload_web]
     std::array<std::string, 5> name{"Tarnel", "", "", "", ""};
-    std::array<std::string, 5> adr{"", "", "", "", ""};
+    // Site 1 sends visitors where the makers gather shared works (output::kMakerUploadLocation).
+    std::array<std::string, 5> adr{"https://github.com/quillo-editor/quillo/discussions", "", "",
+                                   "", ""};
     std::array<std::string, 5> sourcefile{"add.ht_", "", "", "", ""};
     std::string other_editer = "quillo.exe";
     // [htm_file]

@@ -1,5 +1,9 @@
 #include "extras/snake_body.h"
 
+#include <algorithm>
+
+#include "canvas/row_text.h"
+
 namespace quillo::extras {
 
 namespace {
@@ -26,6 +30,16 @@ std::string snake_body_for_game(std::string body, std::string_view pen) {
         out.reserve(unit.size() * kPenBodyPieces);
         for (int i = 0; i < kPenBodyPieces; ++i) out += unit;
         return out;
+    }
+    // Segments show 2-byte pieces, so a full-width character after an odd run of half-width
+    // ones ("QUILLO 贪吃蛇" in the default text) would be cut in two: such a text is aligned
+    // first, a space after the odd run. Texts of half-width characters only are kept as typed.
+    const bool full_width = std::any_of(
+        body.begin(), body.end(), [](char ch) { return static_cast<unsigned char>(ch) >= 128; });
+    if (full_width) {
+        body = canvas::double_byte_normalise(body, true);
+        // Repeated copies must start on a piece boundary too.
+        if (body.size() % 2 == 1) body.push_back(' ');
     }
     if (body.size() < kRepeatedBodyBytes) {
         const std::string once = body;

@@ -15,7 +15,8 @@ std::string pen_cell_unit(std::string_view pen);
 // The body text a new game uses. A text shorter than 200 bytes is repeated until it is longer
 // than 200 (a text of one byte too, so that every piece has characters); an empty one becomes
 // the pen's first two bytes (a single byte doubled, "●" for an empty pen) 250 times; a text of
-// 200 bytes or more is used as it is.
+// 200 bytes or more is used as it is. A text holding full-width characters is first aligned so
+// that each of them fills one piece.
 std::string snake_body_for_game(std::string body, std::string_view pen);
 
 // Piece k (1-based) of the body: bytes 2k-1 and 2k. A piece past the end of the text repeats

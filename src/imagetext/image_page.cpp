@@ -1,5 +1,7 @@
 #include "imagetext/image_page.h"
 
+#include <algorithm>
+
 #include "output/html_export.h"
 
 namespace quillo::imagetext {
@@ -46,6 +48,45 @@ void append_word(std::string& out, const ConversionRules& rules, bool double_byt
             else
                 append_escaped(out, c);
             return;
+        }
+    }
+}
+
+// The cells of one pixel row, from left to right.
+void append_cells(std::string& out, const std::uint32_t* row, int width,
+                  const ConversionRules& rules) {
+    const bool double_byte = rules.double_byte;
+    const int levels = mapping_levels(rules.tables.kind, rules.tables.current());
+    const std::string& table = rules.tables.current();
+    for (int x = 0; x < width; ++x) {
+        const Rgb p = row[x] & 0xFFFFFF;
+        switch (rules.mode) {
+            case Mode::grey_words:
+                append_escaped(out,
+                               grey_character(grey_value(p), rules.tables.kind, table, levels));
+                break;
+            case Mode::colour_words:
+                out.append("<font color=\"#");
+                append_hex(out, p);
+                out.append("\">");
+                append_word(out, rules, double_byte);
+                out.append("</font>");
+                break;
+            case Mode::colour_grey:
+                out.append("<font color=\"#");
+                append_hex(out, p);
+                out.append("\">");
+                append_escaped(out,
+                               grey_character(grey_value(p), rules.tables.kind, table, levels));
+                out.append("</font>");
+                break;
+            case Mode::colour_table:
+                out.append("<TD bgcolor=\"#");
+                append_hex(out, p);
+                out.append("\">");
+                append_word(out, rules, double_byte);
+                out.append("</TD>");
+                break;
         }
     }
 }
@@ -102,42 +143,8 @@ std::string image_page(const Picture& resolution, const PageOptions& options,
     const bool table_mode = rules.mode == Mode::colour_table;
     if (table_mode) line(out, R"(<TABLE cellspacing="0" ><TR>)");
 
-    const bool double_byte = rules.double_byte;
-    const int levels = mapping_levels(rules.tables.kind, rules.tables.current());
-    const std::string& table = rules.tables.current();
     for (int y = 0; y < resolution.height; ++y) {
-        const std::uint32_t* row = resolution.row(y);
-        for (int x = 0; x < resolution.width; ++x) {
-            const Rgb p = row[x] & 0xFFFFFF;
-            switch (rules.mode) {
-                case Mode::grey_words:
-                    append_escaped(out,
-                                   grey_character(grey_value(p), rules.tables.kind, table, levels));
-                    break;
-                case Mode::colour_words:
-                    out.append("<font color=\"#");
-                    append_hex(out, p);
-                    out.append("\">");
-                    append_word(out, rules, double_byte);
-                    out.append("</font>");
-                    break;
-                case Mode::colour_grey:
-                    out.append("<font color=\"#");
-                    append_hex(out, p);
-                    out.append("\">");
-                    append_escaped(out,
-                                   grey_character(grey_value(p), rules.tables.kind, table, levels));
-                    out.append("</font>");
-                    break;
-                case Mode::colour_table:
-                    out.append("<TD bgcolor=\"#");
-                    append_hex(out, p);
-                    out.append("\">");
-                    append_word(out, rules, double_byte);
-                    out.append("</TD>");
-                    break;
-            }
-        }
+        append_cells(out, resolution.row(y), resolution.width, rules);
         out.append(kEol);
         line(out, table_mode ? "</TR><TR>" : "<br>");
     }
@@ -146,6 +153,14 @@ std::string image_page(const Picture& resolution, const PageOptions& options,
     line(out, "</BODY>");
     line(out, "</HTML>");
     return out;
+}
+
+std::vector<std::string> image_rows(const Picture& resolution, const ConversionRules& rules) {
+    if (rules.text) rules.text->rewind();
+    std::vector<std::string> rows(static_cast<std::size_t>(std::max(resolution.height, 0)));
+    for (int y = 0; y < resolution.height; ++y)
+        append_cells(rows[std::size_t(y)], resolution.row(y), resolution.width, rules);
+    return rows;
 }
 
 }  // namespace quillo::imagetext

@@ -3,6 +3,7 @@
 // per pixel row. GBK bytes, CR LF after every line.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "imagetext/conversion.h"
 #include "platform/colours.h"
@@ -27,6 +28,10 @@ int page_table_width(int w, int table_kind);
 // escaped with the full set, the solid block and the pen text are written as they are.
 std::string image_page(const Picture& resolution, const PageOptions& options,
                        const ConversionRules& rules);
+
+// The cells of every pixel row, one string per row, as image_page writes them: what the upload
+// dialog publishes through a page template. The text source is rewound first.
+std::vector<std::string> image_rows(const Picture& resolution, const ConversionRules& rules);
 
 // Texts of the window (UTF-8).
 inline constexpr std::string_view kPageDone = "已输出为HTM文件，请注意保存!";

@@ -58,6 +58,7 @@ const std::vector<CommandSignature>& command_signatures() {
         {"expect-no-file", "t", "expect-no-file PATH"},
         {"expect-exists", "t", "expect-exists PATH"},
         {"expect-opened", "t", "expect-opened \"PATH\""},
+        {"expect-started", "tt", "expect-started PROGRAM \"ARGUMENT\""},
         {"expect-clipboard", "t", "expect-clipboard \"text\""},
         {"expect-scroll", "i", "expect-scroll N"},
         {"expect-canvas-size", "ii", "expect-canvas-size COLUMNS ROWS"},

@@ -372,6 +372,19 @@ TEST(SnakeBody, ShortTextsRepeatEmptyOnesTakeThePen) {
         return s;
     }());
 
+    // The default text: no piece holds half of a full-width character, wherever it falls.
+    const std::string greeting =
+        snake_body_for_game("\xBB\xB6\xD3\xAD\xCA\xB9\xD3\xC3QUILLO \xCC\xB0\xB3\xD4\xC9\xDF", "@");
+    for (int k = 1; k <= static_cast<int>(greeting.size()) / 2; ++k) {
+        const auto piece = body_piece(greeting, k);
+        const bool lead = static_cast<unsigned char>(piece[0]) >= 128;
+        const bool trail = static_cast<unsigned char>(piece[1]) >= 128;
+        EXPECT_EQ(lead, trail) << "piece " << k;
+    }
+    EXPECT_EQ(std::string(body_piece(greeting, 7).data(), 2), "LO");
+    EXPECT_EQ(std::string(body_piece(greeting, 8).data(), 2), "  ");
+    EXPECT_EQ(std::string(body_piece(greeting, 9).data(), 2), "\xCC\xB0");
+
     // Pieces past the end repeat the text from its start.
     std::string odd(201, 'a');
     odd[200] = 'z';

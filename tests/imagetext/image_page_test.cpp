@@ -124,5 +124,22 @@ TEST(ImagePage, EmptyResolutionImageGivesAPageWithoutRows) {
     EXPECT_EQ(pixel_hex(0x123456), output::html_color(platform::colour_from_rgb(0x123456)));
 }
 
+TEST(ImagePage, RowsForPublishingAreThePageRowsFromTheStartOfTheText) {
+    TextSource text({"a<b"});
+    ConversionRules rules;
+    rules.mode = Mode::colour_words;
+    rules.word = WordSource::text;
+    rules.text = &text;
+    text.next(false);  // a conversion before left the text part-way
+    const std::vector<std::string> rows = image_rows(kTwoByTwo, rules);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], "<font color=\"#FF0000\">a</font><font color=\"#00FF00\">&lt;</font>");
+    EXPECT_EQ(rows[1], "<font color=\"#0000FF\">b</font><font color=\"#FFFFFF\">a</font>");
+    const std::string page = image_page(kTwoByTwo, PageOptions{}, rules);
+    for (const std::string& row : rows)
+        EXPECT_NE(page.find("\r\n" + row + "\r\n"), std::string::npos);
+    EXPECT_TRUE(image_rows(Picture{}, rules).empty());
+}
+
 }  // namespace
 }  // namespace quillo::imagetext

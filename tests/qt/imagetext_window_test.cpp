@@ -290,7 +290,10 @@ TEST_F(ImageWindowTest, LimitsOfTheDrawAndSendButtons) {
     w()->TrackBar2->setValue(28);
     settle();
     ASSERT_TRUE(w()->tb_send->isEnabled());
+    // The upload dialog opens over the window (modal); going back publishes nothing.
+    auto dialog = when_modal([](QWidget* d) { static_cast<QDialog*>(d)->reject(); });
     w()->tb_send->click();
+    EXPECT_TRUE(*dialog);
     EXPECT_EQ(uploads, 1);
     // A slider at 0: nothing to place, an empty page to write.
     w()->TrackBar2->setValue(0);

@@ -98,17 +98,18 @@ const std::vector<CommandEntry>& command_table() {
 
         // F10 belongs to the multicolour switch alone; the home page item shows no key.
         {"m5", "", M, "[&W]Quillo", "", 0, none, 0, ""},
-        {"n_my_page", "m5", I, "我的主页", "", 0, none, 0, ""},
-        {"n_my_email", "m5", I, "给我Email", "F11", 0, none, 0, ""},
+        {"n_my_page", "m5", I, "我的主页", "", 0, &TForm1::n_my_pageClick, 0, ""},
+        {"n_my_email", "m5", I, "给我Email", "F11", 0, &TForm1::emailClick, 0, ""},
         {"n_how", "m5", I, "(&U) 使用说明", "F1", 0, &TForm1::n_howClick, 0, ""},
-        {"n_update", "m5", I, "关于新版本", "", 0, none, 0, ""},
+        {"n_update", "m5", I, "关于新版本", "", 0, &TForm1::n_updateClick, 0, ""},
 
         {"N_out", "", M, "[&D]作品输出", "", 0, none, 0, ""},
         {"n_html_out", "N_out", I, "超文本（完整）", "F7", 0, &TForm1::n_htmlClick, 0, ""},
         {"n_html_out2", "N_out", I, "超文本（简化）", "", 0, &TForm1::n_html_out2Click, 0, ""},
-        {"n_notepad_out", "N_out", I, "记事本（纯文本）", "", 0, none, 0, ""},
-        {"n_quillo_out", "N_out", I, "新的Quillo", "", 0, none, 0, ""},
-        {"N15", "N_out", I, "发表（html）", "", 0, none, 0, ""},
+        {"n_notepad_out", "N_out", I, "记事本（纯文本）", "", 0, &TForm1::n_notepad_outClick, 0,
+         ""},
+        {"n_quillo_out", "N_out", I, "新的Quillo", "", 0, &TForm1::n_quillo_outClick, 0, ""},
+        {"N15", "N_out", I, "发表（html）", "", 0, &TForm1::N15Click, 0, ""},
 
         // ---- context menu of the floating selection ----
         {"Pop_1", "", P, "", "", 0, none, 0, ""},
@@ -119,13 +120,14 @@ const std::vector<CommandEntry>& command_table() {
         {"pop_paste", "Pop_1", I, "自动换行粘贴 Paste 1", "", 0, &TForm1::pop_pasteClick, 0, ""},
         {"pop_paste_same", "Pop_1", I, "不换行粘贴 Paste 2", "", 0, &TForm1::pop_paste_sameClick, 0,
          ""},
-        {"send2web", "Pop_1", I, "输送上网  Inet", "", 0, none, 0, ""},
+        {"send2web", "Pop_1", I, "输送上网  Inet", "", 0, &TForm1::N15Click, 0, ""},
         {"pop_html_file", "Pop_1", I, "选择内容输出为网页", "", 0, &TForm1::n_htmlClick, 0, ""},
         {"pop_txt_file", "Pop_1", I, "选择内容保存为文本", "", 0, &TForm1::pop_txt_fileClick, 0,
          ""},
         {"pop_mov_file", "Pop_1", I, "选择内容输出为动画", "", 0, &TForm1::pop_mov_fileClick, 0,
          ""},
-        {"pop_html", "Pop_1", I, "查看选择内容的HTML代码", "", 0, none, 0, ""},
+        {"pop_html", "Pop_1", I, "查看选择内容的HTML代码", "", 0, &TForm1::n_notepad_outClick, 0,
+         ""},
 
         // ---- context menu of the canvas ----
         {"Pop2", "", P, "", "", 0, none, 0, ""},
@@ -134,7 +136,7 @@ const std::vector<CommandEntry>& command_table() {
         {"Output1", "Pop2", M, "输出 Output", "", 0, none, 0, ""},
         {"pop2_html2", "Output1", I, "超文本格式（简）", "", 0, &TForm1::n_html_out2Click, 0, ""},
         {"pop2_html", "Output1", I, "超文本格式（长）", "", 0, &TForm1::n_htmlClick, 0, ""},
-        {"pop2_notepad", "Output1", I, "记事本程序", "", 0, none, 0, ""},
+        {"pop2_notepad", "Output1", I, "记事本程序", "", 0, &TForm1::n_notepad_outClick, 0, ""},
 
         // ---- tool bars ----
         {"tb_commom", "", TB, "常规工具栏", "", 0, none, 0, ""},
@@ -189,8 +191,8 @@ const std::vector<CommandEntry>& command_table() {
 
         {"Tb_output", "", TB, "输出工具栏", "", 0, none, 0, ""},
         {"TB_html", "Tb_output", B, "输出为网页", "", 0, &TForm1::n_htmlClick, 0, "网"},
-        {"Tb_txt", "Tb_output", B, "输出为文本", "", 0, none, 0, "文"},
-        {"Tb_out", "Tb_output", B, "上传上网", "", 0, none, 0, "传"},
+        {"Tb_txt", "Tb_output", B, "输出为文本", "", 0, &TForm1::n_notepad_outClick, 0, "文"},
+        {"Tb_out", "Tb_output", B, "上传上网", "", 0, &TForm1::N15Click, 0, "传"},
 
         // ---- UTF-8 text, PNG and ANSI export, zoom: commands of this program's own ----
         {"n_utf8_open", "m1", I, "以UTF-8文本打开...", "", 0, &TForm1::n_utf8_openClick, 0, ""},

@@ -39,6 +39,11 @@ class TSelectForm;
 namespace quillo::document {
 class Toption_form;
 }
+namespace quillo::output {
+class Tsend_form;
+struct PublishChoice;
+struct PicturePage;
+}  // namespace quillo::output
 
 namespace quillo::imagetext {
 class Timg2html;
@@ -308,6 +313,27 @@ class TForm1 : public QMainWindow {
     void redraw_floating_selection();
     // ---- end of canvas transforms and the selection's clipboard ----
 
+    // ---- text entry (src/tools/qt/tform1_text_entry.cpp) ----
+    QPlainTextEdit* write_in_Memo = nullptr;  // vertical typing: one cell wide, over the canvas
+    QLineEdit* write_in_edit = nullptr;       // horizontal typing: one row high
+    struct TextEntryState;                    // where each box writes; what the entry wrote
+    std::shared_ptr<TextEntryState> text_entry;
+
+    void build_text_entry_widgets();
+    void text_entry_tool_selected();      // tool 13 or 14 chosen: its box starts empty
+    void text_entry_click(int x, int y);  // FormClick with tool 13 or 14 on that cell
+    void write_in_MemoKeyUp(int key);
+    void write_in_editKeyPress(int key);
+    void write_in_MemoClick();
+    void write_in_editClick();
+    // From init_image1: the boxes close and text not yet written is dropped; what the entry
+    // has written is committed.
+    void drop_text_entry();
+    // A character picked in the character picker goes into the open box at its caret (the box
+    // grows to hold it); false when no box is open. A double-click in a box opens the picker.
+    bool text_entry_insert(const std::string& gbk);
+    // ---- end of text entry ----
+
     // ---- animation export and printing (src/extras/qt/tform1_animation.cpp,
     // src/extras/qt/tform1_print.cpp) ----
     void pop_mov_fileClick(const Sender& sender);  // the floating selection to Reelix
@@ -336,6 +362,28 @@ class TForm1 : public QMainWindow {
     void game_board_resized();      // the canvas changed size under a running game
     void show_game_gauges();
     // ---- end of snake game ----
+
+    // ---- publishing and text views (src/output/qt/tform1_publish.cpp,
+    // src/output/qt/tform1_views.cpp) ----
+    output::Tsend_form* send_form = nullptr;  // the upload dialog
+
+    void N15Click(const Sender& sender);  // N15, Tb_out, send2web: the upload dialog, modal
+    // The plain-text view of the work; from pop_html the HTML code of the selection instead.
+    void n_notepad_outClick(const Sender& sender);
+    void n_quillo_outClick(const Sender& sender);  // the work handed to a new instance
+    void n_my_pageClick(const Sender& sender);
+    void emailClick(const Sender& sender);
+    void n_updateClick(const Sender& sender);  // Whats_new.txt
+    // A page through the chosen site's template: the work or the selection (the canvas
+    // template), or a picture the image window converted (the image template). False when no
+    // page was made (the template was missing or unusable; the message has been shown).
+    bool publish_canvas(const output::PublishChoice& choice);
+    bool publish_picture(const output::PicturePage& picture, const output::PublishChoice& choice);
+    // The body builder's lines for the selection buffer, in the canvas colours.
+    std::vector<std::string> selection_body_lines();
+    // The image window's tb_send publishes its converted picture through the upload dialog.
+    void wire_picture_publishing();
+    // ---- end of publishing and text views ----
 
     // ---- image to text art (src/imagetext/qt/tform1_img2html.cpp) ----
     imagetext::Timg2html* img2html = nullptr;

@@ -28,7 +28,7 @@ void TForm1::init_image1() {
         place_floating_selection();
         repaint_all(true);
     }
-    // Pending text entry ends here once typing on the canvas exists.
+    drop_text_entry();
 }
 
 void TForm1::enter_canvas(bool reload) {
@@ -71,7 +71,12 @@ void TForm1::FormResize() {
     if (snake_running) {
         canvas.height = game_canvas_height(board_height);
     } else {
-        if (!normal_mode()) store_window(canvas, doc, canvas.scroll);
+        if (!normal_mode()) {
+            // The canvas is reloaded from the document: an open typing entry ends first, so
+            // the lines it wrote are committed and stored rather than lost.
+            drop_text_entry();
+            store_window(canvas, doc, canvas.scroll);
+        }
         const auto size = resized_canvas_size(
             board_width, board_height, sbw,
             ControlBar1->isVisible() ? to_canvas_pixels(ControlBar1->height()) : 0);

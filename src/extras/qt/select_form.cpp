@@ -428,16 +428,7 @@ void TSelectForm::deliver_to_pen(const std::string& ch) {
         return;
     }
     // The text-entry boxes of the typing tools, while one is open, take the character too.
-    auto* memo = main_.findChild<QPlainTextEdit*>("write_in_Memo");
-    auto* edit = main_.findChild<QLineEdit*>("write_in_edit");
-    if (memo && memo->isVisible()) {
-        insert_at_caret(memo, text);
-        memo->resize(memo->width(), 16 * memo->document()->blockCount() + 16);
-    } else if (edit && edit->isVisible()) {
-        insert_at_caret(edit, text);
-        edit->resize(8 * static_cast<int>(platform::to_gbk(edit->text()).size()) + 16,
-                     edit->height());
-    }
+    main_.text_entry_insert(ch);
     main_.pen_txt->setText(text);
     for (const Receiver& listener : pen_listeners_) listener(ch);
 }

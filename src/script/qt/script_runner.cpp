@@ -170,6 +170,29 @@ void expect_opened(const platform::ScriptedUi& ui, const Command& c,
         fail("the last file opened is " + last + ", expected " + want.string());
 }
 
+// The last program started: PROGRAM by its file name (or its whole path when PROGRAM holds a
+// "/"), with ARGUMENT as its one argument (a path relative to the program directory, or text).
+void expect_started(const platform::ScriptedUi& ui, const Command& c,
+                    const std::filesystem::path& want_argument) {
+    const std::string& want = c.args[0].text;
+    if (ui.started().empty()) fail("no program was started, expected " + want);
+    const platform::ScriptedUi::ProgramStart& last = ui.started().back();
+    const auto program = std::filesystem::u8path(last.program);
+    const bool same_program =
+        want.find('/') == std::string::npos
+            ? program.filename().string() == want
+            : comparable(program) == comparable(std::filesystem::u8path(want));
+    if (!same_program) fail("the last program started is " + last.program + ", expected " + want);
+    std::string got;
+    for (const std::string& a : last.args) got += " \"" + a + "\"";
+    if (last.args.size() != 1)
+        fail(last.program + " was started with" + got + ", expected one argument");
+    const std::string& arg = last.args[0];
+    if (arg != c.args[1].text &&
+        comparable(std::filesystem::u8path(arg)) != comparable(want_argument))
+        fail(last.program + " was started with" + got + ", expected \"" + c.args[1].text + "\"");
+}
+
 }  // namespace
 
 // ---- clipboard ----
@@ -281,6 +304,10 @@ void ScriptRunner::run(const Command& c) {
     if (queue_answer(ui_, c, program_dir_)) return;
     if (c.name == "expect-opened") {
         expect_opened(ui_, c, resolve(text(c, 0)));
+        return;
+    }
+    if (c.name == "expect-started") {
+        expect_started(ui_, c, resolve(text(c, 1)));
         return;
     }
     for (const auto& [name, method] : methods()) {

@@ -129,6 +129,7 @@ void TForm1::build_tool_widgets() {
                 return false;
         }
     });
+    build_text_entry_widgets();
 }
 
 void TForm1::wire_tool_events() {
@@ -242,6 +243,7 @@ void TForm1::sbClick(const Sender& sender) {
         case 14:
             // Typing tools repaint while the mouse moves until the first release.
             press_flag = true;
+            text_entry_tool_selected();
             break;
         default:
             break;
@@ -304,7 +306,7 @@ void TForm1::FormClick() {
             break;
         case 13:
         case 14:
-            // Typing starts here once it exists.
+            text_entry_click(tool_state->drag.mouse.x, tool_state->drag.mouse.y);
             break;
         default:
             if (pen_txt->text().isEmpty()) pen_txt->setText(" ");
