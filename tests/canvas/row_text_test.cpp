@@ -7,16 +7,6 @@
 namespace quillo::canvas {
 namespace {
 
-TEST(RowText, LargerAndSmallerOf) {
-    EXPECT_EQ(larger_of(3, 5), 5);
-    EXPECT_EQ(larger_of(5, 3), 5);
-    EXPECT_EQ(larger_of(-1, -2), -1);
-    EXPECT_EQ(larger_of(4, 4), 4);
-    EXPECT_EQ(smaller_of(3, 5), 3);
-    EXPECT_EQ(smaller_of(5, 3), 3);
-    EXPECT_EQ(smaller_of(-1, -2), -2);
-}
-
 TEST(RowText, PixelToCellTruncatesTowardsZero) {
     EXPECT_EQ(pixel_to_cell(31, 0, 16), 2);  // double-byte cells
     EXPECT_EQ(pixel_to_cell(32, 0, 16), 3);

@@ -232,24 +232,7 @@ TEST(BadInput, ColourFilesCutShortOrJunkColourWhatTheyCan) {
         EXPECT_EQ(grid.cell(1, 4), ColourCell{});
         EXPECT_EQ(grid.cell(2, 1), ColourCell{});
     }
-    // Cut after the second record: two cells coloured, the third read as uncoloured, and the
-    // missing chosen colours are an error the caller shows.
-    const std::string header = "1\r\n3\r\n#1\r\n";
-    const std::string record = "*3\r\n255\r\n65280\r\n";
-    ColourGrid grid;
-    grid.set(1, 3, ColourCell{true, false, 7, 0});
-    EXPECT_THROW(read_colour_file_bytes(header + record + record, grid, false, {}),
-                 ConversionError);
-    EXPECT_TRUE(grid.cell(1, 2).text_set && grid.cell(1, 2).back_set);
-    EXPECT_FALSE(grid.cell(1, 3).has_flag());
-
-    // Junk, an empty file and a header without records: no header, nothing changed.
-    for (const std::string& junk : {all_bytes(), std::string(), std::string("\r\r\r")}) {
-        ColourGrid g;
-        g.set(1, 1, ColourCell{true, false, 5, 0});
-        EXPECT_FALSE(read_colour_file_bytes(junk, g, false, {}).header_read);
-        EXPECT_TRUE(g.cell(1, 1).text_set);
-    }
+    // A file cut between records and bad headers: colour_file_test.cpp.
     // CR-only line ends read like CR LF.
     std::string cr_only = full;
     std::erase(cr_only, '\n');

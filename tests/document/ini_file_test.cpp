@@ -56,11 +56,6 @@ TEST(IniFile, WritingChangesOnlyItsOwnLine) {
     EXPECT_EQ(ini.to_bytes(),
               "; my settings\r\n[display]\r\nUnknown = keep  me \r\nChinese=1\r\nform_mode=1\r\n"
               "\r\n[pen]\r\npen_st=1\r\n\r\n[picture]\r\nGray_Pen1=ab\r\n");
-
-    // LF and CR line ends are read and written back as CR LF.
-    IniFile lf = IniFile::from_bytes("[a]\nx=1\ry=2");
-    lf.write_int("a", "x", 3);
-    EXPECT_EQ(lf.to_bytes(), "[a]\r\nx=3\r\ny=2\r\n");
 }
 
 TEST(IniFile, ValuesSurviveAWriteAndARead) {

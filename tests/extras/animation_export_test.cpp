@@ -55,14 +55,6 @@ class AnimationExportTest : public ::testing::Test {
     AnimationExport in;
 };
 
-TEST(AnimationFiles, ColourFileHoldsSignedValues) {
-    // System colours have the top bit set: read as signed they are negative.
-    EXPECT_EQ(colour_id_bytes(platform::kClWindowText, platform::kClBtnFace),
-              "-2147483640\r\n-2147483633\r\n");
-    EXPECT_EQ(colour_id_bytes(0x00FF8040, 0), "16744512\r\n0\r\n");
-    EXPECT_EQ(index_line("/p/temp/cat_v3.txt"), "/p/temp/cat_v3.txt\r\n");
-}
-
 TEST_F(AnimationExportTest, TwoExportsGiveTwoNumberedPicturesAndTwoIndexLines) {
     write(dir / "reelix", "#!/bin/sh\n");
     const AnimationResult first = export_animation(in);

@@ -119,36 +119,6 @@ TEST_F(SnakeTest, EatingGrowsTheSnakeOneStepLater) {
     EXPECT_EQ(cell(2, 10), "  ");
 }
 
-TEST_F(SnakeTest, ASeededGameEatsItsWayToTheFood) {
-    board(20, 40);
-    start(2);
-    int eaten = 0;
-    int steps = 0;
-    while (eaten < 3) {
-        // Steer across to the food's column, then along it; a turn that would reverse goes
-        // down first.
-        const auto& head = s.head();
-        int want = head.x < s.food_x   ? kRight
-                   : head.x > s.food_x ? kLeft
-                   : head.y < s.food_y ? kDown
-                                       : kUp;
-        if (want == (s.direction + 1) % 4 + 1) want = head.y < 20 ? kDown : kUp;
-        s.direction = want;
-        ASSERT_EQ(step_snake(s, c, 20, pen, rng), StepResult::moved) << "step " << steps;
-        ++steps;
-        if (s.ate) {
-            ++eaten;
-            EXPECT_FALSE(food_on_snake());
-            EXPECT_EQ(cell(s.food_x, s.food_y), "@@");
-        }
-        ASSERT_LT(steps, 400);
-    }
-    EXPECT_EQ(s.score, 3 * steps + 3 * 150);
-    run(1, 20);
-    EXPECT_EQ(s.length, 5);
-    EXPECT_EQ(s.length_gauge, 5);
-}
-
 TEST_F(SnakeTest, FoodNeverLandsOnTheSnakeAndAFullBoardGetsNone) {
     // Rows 1..2 of 4 bytes: cells 1..2. The snake holds three of the four cells.
     board(2, 4);

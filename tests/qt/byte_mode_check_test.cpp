@@ -1,10 +1,9 @@
 // The automatic single/double-byte check (setting ascii_check): never while the program starts,
 // once per entry into drawing mode, never for a change of tool bars.
 #include <QToolBar>
-#include <fstream>
-#include <sstream>
 
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
@@ -17,18 +16,13 @@ class ByteModeCheckTest : public WindowTest {
   protected:
     // The shipped settings with the check switched on and the given byte mode.
     void settings_with_check(bool chinese) {
-        std::ifstream in(dir / "quillo.ini", std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        std::string ini = text.str();
-        const auto set = [&ini](const std::string& key, const std::string& value) {
-            const auto at = ini.find(key + "=");
+        std::string ini = file_bytes(dir / "quillo.ini");
+        for (const auto& [key, value] :
+             {std::pair{"ascii_check=", "1"}, std::pair{"chinese=", chinese ? "1" : "0"}}) {
+            const auto at = ini.find(key);
             ASSERT_NE(at, std::string::npos) << key;
-            ini.replace(at, ini.find('\n', at) - at, key + "=" + value);
-        };
-        set("ascii_check", "1");
-        set("chinese", chinese ? "1" : "0");
-        in.close();
+            ini.replace(at, ini.find('\r', at) - at, std::string(key) + value);
+        }
         write_file("quillo.ini", ini);
     }
 

@@ -1,12 +1,10 @@
-// The canvas spine through the real main window: modes, scrolling, resizing, the lossless
-// round trip of the document and the status bar.
-#include <QAction>
-#include <QMouseEvent>
+// The canvas spine through the real main window: a short document that cannot scroll, and the
+// lossless round trip of awkward lines through both views in both byte modes. (Scrolling,
+// resizing and typing are driven by scrolling.qs, long_lines.qs and typing.qs.)
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QToolBar>
 
 #include "canvas/canvas_window.h"
 #include "canvas/qt/canvas_widgets.h"
@@ -24,12 +22,6 @@ using canvas::trailing_space_trim;
 
 std::string crlf(const std::vector<std::string>& lines) {
     return document::join_lines_crlf(lines);
-}
-
-std::vector<std::string> numbered(int n) {
-    std::vector<std::string> lines;
-    for (int i = 1; i <= n; ++i) lines.push_back("line " + std::to_string(i));
-    return lines;
 }
 
 std::vector<std::string> awkward_lines() {
@@ -63,17 +55,6 @@ class CanvasSpine : public WindowTest {
     }
 };
 
-TEST_F(CanvasSpine, AnEditInTheTextBoxShowsOnTheCanvas) {
-    start(write_file("a.txt", "old\r\n").string());
-    click("n_view");
-    form->source_memo->setPlainText(QString::fromUtf8("hello\n中文 x"));
-    settle();
-    click("n_view");
-    EXPECT_EQ(trailing_space_trim(row(kCommitted, 1)), "hello");
-    EXPECT_EQ(trailing_space_trim(row(kWorking, 2)), "\xD6\xD0\xCE\xC4 x");
-    EXPECT_EQ(form->doc.lines, (std::vector<std::string>{"hello", "\xD6\xD0\xCE\xC4 x"}));
-}
-
 TEST_F(CanvasSpine, ScrollingAShortDocumentDoesNothing) {
     start(write_file("short.txt", "a\r\nb\r\n").string());
     const int h = form->canvas.height;
@@ -85,33 +66,6 @@ TEST_F(CanvasSpine, ScrollingAShortDocumentDoesNothing) {
     EXPECT_EQ(row(kWorking, 1), before);
     click("n_view");
     EXPECT_EQ(form->doc.lines, (std::vector<std::string>{"a", "b"}));
-}
-
-TEST_F(CanvasSpine, ResizingWhileScrolledKeepsTheDocument) {
-    auto lines = awkward_lines();
-    for (const auto& l : numbered(150)) lines.push_back(l);
-    start(write_file("big.txt", crlf(lines)).string());
-    const int h = form->canvas.height;
-    form->ScrollBar1->setValue(h + 40);
-    settle();
-    ASSERT_EQ(form->canvas.scroll, h + 40);
-
-    form->resize(1000, 700);
-    settle();
-    const int h2 = form->canvas.height;
-    EXPECT_NE(h2, h);
-    EXPECT_GE(h2, 1);
-    EXPECT_LE(h2, 80);
-    EXPECT_LE(form->canvas.width, 255);
-    // The window starts again at the top of the document.
-    EXPECT_EQ(form->canvas.scroll, h2);
-    EXPECT_EQ(form->ScrollBar1->value(), h2);
-    EXPECT_EQ(trailing_space_trim(row(kWorking, 1)), "first");
-
-    form->resize(300, 200);
-    settle();
-    click("n_view");
-    EXPECT_EQ(form->doc.lines, lines);
 }
 
 TEST_F(CanvasSpine, LosslessRoundTripThroughTheWindow) {
@@ -158,22 +112,6 @@ TEST_F(CanvasSpine, LosslessRoundTripThroughTheWindow) {
     click("n_view");
     EXPECT_EQ(form->doc.lines, edited);
     EXPECT_FALSE(ui.pending_answers());
-}
-
-TEST_F(CanvasSpine, ToolBarTogglesAndQuickExit) {
-    start();
-    QToolBar* options = form->commands.tool_bar("tb_option");
-    ASSERT_TRUE(form->commands.checked("N12"));
-    EXPECT_TRUE(options->isVisible());
-    click("N12");
-    EXPECT_FALSE(form->commands.checked("N12"));
-    EXPECT_FALSE(options->isVisible());
-    click("N12");
-    EXPECT_TRUE(options->isVisible());
-
-    click("n_exit_quickly");
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(ui.shown().empty());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "canvas/qt/canvas_widgets.h"
 #include "document/clipboard_ops.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
@@ -12,14 +13,7 @@ namespace {
 
 class ClipboardWindowTest : public WindowTest {
   protected:
-    void send(QEvent::Type type, QPoint at) {
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent ev(type, QPointF(at), QPointF(form->Image1->mapToGlobal(at)), button, held,
-                       Qt::NoModifier);
-        QApplication::sendEvent(form->Image1, &ev);
-    }
+    void send(QEvent::Type type, QPoint at) { send_mouse(form->Image1, type, at); }
 
     // Lifts cells 1..3 of rows 1..2 with the copy tool.
     void lift_block() {

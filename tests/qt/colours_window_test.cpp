@@ -5,6 +5,7 @@
 
 #include "canvas/qt/canvas_widgets.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
@@ -13,17 +14,9 @@ namespace {
 class ColoursWindowTest : public WindowTest {
   protected:
     void stroke(int c, int r) {
-        const QPointF at((c - 1) * 8 + 4, (r - 1) * 16 + 8);
         for (auto type : {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseMove,
-                          QEvent::MouseButtonRelease}) {
-            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease
-                                              ? Qt::NoButton
-                                              : Qt::MouseButtons(Qt::LeftButton);
-            const Qt::MouseButton button =
-                type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-            QMouseEvent ev(type, at, form->Image1->mapToGlobal(at), button, held, Qt::NoModifier);
-            QApplication::sendEvent(form->Image1, &ev);
-        }
+                          QEvent::MouseButtonRelease})
+            send_mouse(form->Image1, type, cell_centre(false, c, r));
         settle();
     }
 
@@ -80,8 +73,9 @@ TEST_F(ColoursWindowTest, LabelsChooseBrushAndCanvasColours) {
     EXPECT_TRUE(form->colours.layer.cell(1, 2).back_set);  // the layer keeps them
 }
 
-TEST_F(ColoursWindowTest, FullWideCanvasClearsAndUndoesEveryCell) {
-    // 255 bytes by 80 rows: more cells than the old 160-cell layer and its 12000 undo entries.
+TEST_F(ColoursWindowTest, TheLastCellOfAFullWideCanvasTakesItsColour) {
+    // 255 bytes by 80 rows: more cells than the old 160-cell layer. Clearing and undoing all of
+    // them: colour_layer_test.cpp and colour_brush.qs.
     start(write_file("a.txt", "x\n").string(), 2200, 1400);
     ASSERT_EQ(form->canvas.width, 255);
     ASSERT_EQ(form->canvas.height, 80);
@@ -91,21 +85,6 @@ TEST_F(ColoursWindowTest, FullWideCanvasClearsAndUndoesEveryCell) {
     stroke(250, 80);
     EXPECT_EQ(form->colours.layer.cell(80, 250), (document::ColourCell{false, true, 0, 0x0000FF}));
     EXPECT_EQ(form->image.pixel(249 * 8, 79 * 16), 0xFF0000u);
-
-    for (int r = 1; r <= 80; ++r)
-        for (int c = 1; c <= 255; ++c) form->colours.layer.set(r, c, {true, false, 0x00FF00, 0});
-    click("sb_clear_all_color");
-    EXPECT_EQ(form->colour_brush_mode, document::kBrushBack);  // one-shot: the brush comes back
-    EXPECT_EQ(form->colours.undo.count(), 80 * 255);
-    EXPECT_FALSE(form->colours.layer.cell(80, 255).has_flag());
-    EXPECT_FALSE(form->colours.layer.cell(1, 1).has_flag());
-    click("sb_undo_color");
-    EXPECT_EQ(form->colours.layer.cell(80, 255), (document::ColourCell{true, false, 0x00FF00, 0}));
-    EXPECT_EQ(form->colours.layer.cell(40, 200), (document::ColourCell{true, false, 0x00FF00, 0}));
-    EXPECT_EQ(form->image.pixel(1, 6), 0x00FF00u);  // ink of "x" in cell 1
-    click("sb_undo_color");
-    EXPECT_FALSE(form->colours.layer.cell(80, 255).has_flag());
-    EXPECT_EQ(form->image.pixel(1, 6), 0x000000u);
 }
 
 }  // namespace

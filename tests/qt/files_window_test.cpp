@@ -7,12 +7,11 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "canvas/qt/canvas_widgets.h"
 #include "canvas/row_text.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
@@ -33,34 +32,13 @@ class FilesWindowTest : public WindowTest {
         WindowTest::TearDown();
     }
 
-    std::string read(const fs::path& p) const {
-        std::ifstream in(p, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-
-    // One key of the settings file, changed before the window starts.
-    void set_ini(const std::string& from, const std::string& to) {
-        std::string ini = read(dir / "quillo.ini");
-        const auto at = ini.find(from);
-        ASSERT_NE(at, std::string::npos) << from;
-        ini.replace(at, from.size(), to);
-        write_file("quillo.ini", ini);
-    }
-
     void open(const fs::path& p) {
         ui.queue_file(FileDialogResult{p.string(), 1});
         click("n_open");
     }
 
     void mouse(QEvent::Type type, int c, int r) {
-        const QPointF at((c - 1) * 8 + 4, (r - 1) * 16 + 8);
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent ev(type, at, form->Image1->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(form->Image1, &ev);
+        send_mouse(form->Image1, type, cell_centre(false, c, r));
     }
     // The pen ("#") put on one cell with the single-point tool.
     void dot(int c, int r) {
@@ -90,7 +68,7 @@ class FilesWindowTest : public WindowTest {
     fs::path old_cwd;
 };
 
-TEST_F(FilesWindowTest, AskToSaveQuotesTheNameAndYesNoCancelDoWhatTheySay) {
+TEST_F(FilesWindowTest, AskToSaveQuotesTheFullNameAndYesSavesBesideItsColours) {
     const auto art = write_file("art.txt", "ab\r\ncd\r\n");
     start(art.string());
     const std::string question = "文件已经改变，是否保存“" + art.string() + "”?";
@@ -101,22 +79,16 @@ TEST_F(FilesWindowTest, AskToSaveQuotesTheNameAndYesNoCancelDoWhatTheySay) {
     EXPECT_EQ(messages(), std::vector<std::string>{question});
     EXPECT_EQ(trimmed(1), "ab  #");
     EXPECT_EQ(form->status(5), art.string());
-    EXPECT_EQ(read(art), "ab\r\ncd\r\n");
+    EXPECT_EQ(file_bytes(art), "ab\r\ncd\r\n");
 
     ui.queue_answer(Answer::yes);
     click("n_new");
     EXPECT_EQ(messages(), std::vector<std::string>{question});
-    EXPECT_EQ(canvas::trailing_space_trim(read(art).substr(0, read(art).find("\r\n"))), "ab  #");
+    EXPECT_EQ(canvas::trailing_space_trim(file_bytes(art).substr(0, file_bytes(art).find("\r\n"))),
+              "ab  #");
     EXPECT_TRUE(fs::exists(dir / "art.txt.clo"));
     EXPECT_EQ(form->status(5), "新文件.txt");
-
-    // No: nothing written.
-    dot(1, 1);
-    ui.queue_answer(Answer::no);
-    open(art);
-    EXPECT_EQ(messages(), std::vector<std::string>{"文件已经改变，是否保存“新文件.txt”?"});
-    EXPECT_FALSE(fs::exists(dir / "新文件.txt"));
-    EXPECT_EQ(trimmed(1), "ab  #");
+    // No drops the change: file_save_open.qs.
 }
 
 TEST_F(FilesWindowTest, ChangesOutOfViewInColourAndInTheTextViewCountUndoDoesNot) {
@@ -176,7 +148,7 @@ TEST_F(FilesWindowTest, ChangesOutOfViewInColourAndInTheTextViewCountUndoDoesNot
     ui.queue_answer(Answer::no);
     EXPECT_TRUE(form->close());
     EXPECT_EQ(messages().size(), 1u);
-    EXPECT_EQ(read(doc), lines);
+    EXPECT_EQ(file_bytes(doc), lines);
 }
 
 TEST_F(FilesWindowTest, OpenTakesColoursBesideAndAColourFileAloneKeepsTheWholeDocument) {
@@ -208,7 +180,7 @@ TEST_F(FilesWindowTest, OpenTakesColoursBesideAndAColourFileAloneKeepsTheWholeDo
     EXPECT_TRUE(form->colours.layer.cell(1, 1).text_set);
     // The colours came from the other file: saving asks nothing of them, and keeps every line.
     click("n_quitsave");
-    const std::string saved = read(doc);
+    const std::string saved = file_bytes(doc);
     EXPECT_EQ(saved.substr(saved.size() - 8), "row 60\r\n");
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 60);
 }
@@ -227,11 +199,12 @@ TEST_F(FilesWindowTest, AFileThatCannotBeReadKeepsTheDocumentAndItsName) {
     }
     // The next Save still writes the document it holds.
     click("n_quitsave");
-    EXPECT_EQ(canvas::trailing_space_trim(read(art).substr(0, read(art).find('\r'))), "keep me");
+    EXPECT_EQ(canvas::trailing_space_trim(file_bytes(art).substr(0, file_bytes(art).find('\r'))),
+              "keep me");
 }
 
 TEST_F(FilesWindowTest, SaveAsAsksBeforeReplacingBacksUpAndRenames) {
-    set_ini("bake_up=0", "bake_up=1");
+    replace_in_file(dir / "quillo.ini", "bake_up=0", "bake_up=1");
     const auto art = write_file("art.txt", "first\r\n");
     const auto other = write_file("other.txt", "old other\r\n");
     start(art.string());
@@ -239,33 +212,33 @@ TEST_F(FilesWindowTest, SaveAsAsksBeforeReplacingBacksUpAndRenames) {
     // Save keeps a copy of the old file.
     dot(1, 2);
     click("n_quitsave");
-    EXPECT_EQ(read(dir / "art.txt.bak"), "first\r\n");
+    EXPECT_EQ(file_bytes(dir / "art.txt.bak"), "first\r\n");
     EXPECT_TRUE(ui.shown().empty());
 
     ui.queue_file(FileDialogResult{other.string(), 1});
     ui.queue_answer(Answer::no);
     click("n_save");
     EXPECT_EQ(messages(), std::vector<std::string>{other.string() + "已经存在，是否覆盖它？"});
-    EXPECT_EQ(read(other), "old other\r\n");
+    EXPECT_EQ(file_bytes(other), "old other\r\n");
     EXPECT_EQ(form->status(5), art.string());
 
     ui.queue_file(FileDialogResult{other.string(), 1});
     ui.queue_answer(Answer::yes);
     click("n_save");
-    EXPECT_EQ(read(dir / "other.txt.bak"), "old other\r\n");
-    EXPECT_EQ(read(other).substr(0, 5), "first");
+    EXPECT_EQ(file_bytes(dir / "other.txt.bak"), "old other\r\n");
+    EXPECT_EQ(file_bytes(other).substr(0, 5), "first");
     EXPECT_TRUE(fs::exists(dir / "other.txt.clo"));
     EXPECT_EQ(form->status(5), other.string());
 }
 
 TEST_F(FilesWindowTest, AnUntitledDocumentIsSavedAsNewFileAndNeverReplacesOneSilently) {
-    set_ini("blank_out=0", "blank_out=1");
+    replace_in_file(dir / "quillo.ini", "blank_out=0", "blank_out=1");
     start();
     dot(2, 1);
     click("n_quitsave");
     EXPECT_TRUE(ui.shown().empty());
     // blank_out: padding is trimmed, a row of spaces is a single space.
-    EXPECT_EQ(read(dir / "新文件.txt"), " #\r\n");
+    EXPECT_EQ(file_bytes(dir / "新文件.txt"), " #\r\n");
     EXPECT_TRUE(fs::exists(dir / "新文件.txt.clo"));
     EXPECT_EQ(form->status(5), "新文件.txt");
 
@@ -274,40 +247,23 @@ TEST_F(FilesWindowTest, AnUntitledDocumentIsSavedAsNewFileAndNeverReplacesOneSil
     ui.queue_answer(Answer::no);
     click("n_quitsave");
     EXPECT_EQ(messages(), std::vector<std::string>{"新文件.txt已经存在，是否覆盖它？"});
-    EXPECT_EQ(read(dir / "新文件.txt"), " #\r\n");
+    EXPECT_EQ(file_bytes(dir / "新文件.txt"), " #\r\n");
     ui.queue_answer(Answer::yes);
     click("n_quitsave");
-    EXPECT_EQ(read(dir / "新文件.txt"), "  #\r\n");
+    EXPECT_EQ(file_bytes(dir / "新文件.txt"), "  #\r\n");
 }
 
-TEST_F(FilesWindowTest, CommandLineCasesAndQuickExit) {
-    write_file("UP.TXT", "upper\r\n");
-    write_file("a.Txt", "mixed\r\n");
-    start((dir / "UP.TXT").string());
-    EXPECT_EQ(trimmed(1), "upper");
-    EXPECT_TRUE(ui.shown().empty());
-
-    form.reset();
-    start((dir / "a.Txt").string());
-    EXPECT_EQ(trimmed(1), " ");
-    EXPECT_EQ(form->status(5), "新文件.txt");
-    EXPECT_TRUE(ui.shown().empty());
-
-    form.reset();
-    start("nothing.txt");
-    ASSERT_EQ(ui.shown().size(), 1u);
-    EXPECT_EQ(ui.shown()[0].text, "找不到指定的文本文件:nothing.txt");
-    EXPECT_EQ(ui.shown()[0].caption, "提示讯息");
-    ui.take_shown();
-
-    // Quick exit: a changed document, no question, settings untouched.
-    const std::string ini = read(dir / "quillo.ini");
+// Upper-case, mixed-case and missing command-line documents: file_command_line_*.qs and
+// missing_file.qs.
+TEST_F(FilesWindowTest, QuickExitAsksNothingAndLeavesTheSettings) {
+    start();
+    const std::string ini = file_bytes(dir / "quillo.ini");
     dot(1, 1);
     click("n_color");
     click("n_exit_quickly");
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(ui.shown().empty());
-    EXPECT_EQ(read(dir / "quillo.ini"), ini);
+    EXPECT_EQ(file_bytes(dir / "quillo.ini"), ini);
 }
 
 TEST_F(FilesWindowTest, AnsiImportGivesAFloatingSelectionOrTheConversionMessage) {
@@ -353,14 +309,14 @@ TEST_F(FilesWindowTest, SavingOnTheQuestionNeverReplacesAnEarlierUntitledDocumen
     click("n_new");
     EXPECT_EQ(messages(), (std::vector<std::string>{"文件已经改变，是否保存“新文件.txt”?",
                                                     "新文件.txt已经存在，是否覆盖它？"}));
-    EXPECT_EQ(read(dir / "新文件.txt"), "earlier\r\n");
+    EXPECT_EQ(file_bytes(dir / "新文件.txt"), "earlier\r\n");
     EXPECT_EQ(canvas::trailing_space_trim(row(canvas::kCommitted, 1)), " #");
 
     // Yes to both: the document is written and New goes on.
     ui.queue_answer(Answer::yes);
     ui.queue_answer(Answer::yes);
     click("n_new");
-    EXPECT_EQ(read(dir / "新文件.txt").substr(0, 2), " #");
+    EXPECT_EQ(file_bytes(dir / "新文件.txt").substr(0, 2), " #");
     EXPECT_EQ(canvas::trailing_space_trim(row(canvas::kCommitted, 1)), " ");
 }
 

@@ -3,22 +3,16 @@
 #include "output/html_export.h"
 
 #include <QCheckBox>
-#include <fstream>
-#include <iterator>
 
 #include "document/qt/option_form.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
 namespace {
 
 using Shown = platform::ScriptedUi::Shown;
-
-std::string read_bytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 class HtmlExportTest : public WindowTest {
   protected:
@@ -41,7 +35,7 @@ TEST_F(HtmlExportTest, NewDocumentPageInTheProgramTempFolderWithoutBrowser) {
     const auto page = dir / "temp" / "新文件_v1.htm";
     EXPECT_EQ(form->temp_dir, dir / "temp");
     ASSERT_TRUE(std::filesystem::exists(page));
-    const std::string bytes = read_bytes(page);
+    const std::string bytes = file_bytes(page);
     EXPECT_NE(bytes.find("\r\n<H1><CENTER></CENTER></H1>\r\n"), std::string::npos);
     EXPECT_TRUE(ui.opened().empty());
     const auto shown = messages();
@@ -69,7 +63,7 @@ TEST_F(HtmlExportTest, FoodstopMarksDoubleByteLinesButNotABlankOne) {
 
     ui.queue_input("t");
     click("n_html_out");
-    const std::string bytes = read_bytes(dir / "temp" / "art_v1.htm");
+    const std::string bytes = file_bytes(dir / "temp" / "art_v1.htm");
     EXPECT_NE(bytes.find("<tr><td>\r\na&lt;b&nbsp;&amp;&nbsp;c.<br>\r\n<br>\r\n</td>"),
               std::string::npos)
         << bytes;
@@ -92,7 +86,7 @@ TEST_F(HtmlExportTest, APageThatCannotBeWrittenEndsTheCommandWithTheErrorBox) {
         EXPECT_NE(shown[0].text.find("not_a_folder"), std::string::npos) << shown[0].text;
         EXPECT_TRUE(ui.opened().empty()) << command;
     }
-    EXPECT_EQ(read_bytes(dir / "not_a_folder"), "x");
+    EXPECT_EQ(file_bytes(dir / "not_a_folder"), "x");
 }
 
 }  // namespace

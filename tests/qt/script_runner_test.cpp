@@ -229,17 +229,6 @@ TEST_F(ScriptRunnerTest, FailuresInsideTheDialogAndScriptsThatLeaveItOpen) {
     EXPECT_EQ(run("answer yes\n"), "1: an answer given by the script was never asked for");
 }
 
-TEST_F(ScriptRunnerTest, WhenModalActsInsideTheDialog) {
-    auto done = when_modal([](QWidget* w) {
-        EXPECT_EQ(w->objectName(), "test_dialog");
-        w->findChild<QSpinBox*>("SpinEdit1")->setValue(9);
-        static_cast<QDialog*>(w)->accept();
-    });
-    opener->click();
-    EXPECT_TRUE(*done);
-    EXPECT_EQ(outcome, "1 9 10 one - unchecked");
-}
-
 TEST(TestHome, TestsAndScriptsRunInAHomeOfTheirOwn) {
     // ctest names the home it gives every test; run by hand, the test has nothing to check.
     const char* test_home = std::getenv("QUILLO_TEST_HOME");
@@ -256,28 +245,7 @@ TEST(TestHome, TestsAndScriptsRunInAHomeOfTheirOwn) {
         EXPECT_EQ(std::string(value).rfind(home, 0), 0u) << v << " = " << value;
     }
 
-    // Script mode moves them all into the program directory.
-    const char* variables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
-                               "XDG_STATE_HOME"};
-    std::vector<std::optional<std::string>> saved;
-    for (const char* v : variables)
-        saved.push_back(std::getenv(v) ? std::optional<std::string>(std::getenv(v)) : std::nullopt);
-    const auto dir =
-        std::filesystem::temp_directory_path() / ("quillo_home_" + std::to_string(::getpid()));
-    script::isolate_home(dir);
-    EXPECT_EQ(std::string(std::getenv("HOME")), (dir / "home").string());
-    EXPECT_EQ(std::string(std::getenv("XDG_CONFIG_HOME")), (dir / "home/.config").string());
-    EXPECT_EQ(std::string(std::getenv("XDG_DATA_HOME")), (dir / "home/.local/share").string());
-    EXPECT_EQ(std::string(std::getenv("XDG_CACHE_HOME")), (dir / "home/.cache").string());
-    EXPECT_TRUE(std::filesystem::is_directory(dir / "home/.config"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "home/Desktop"));
-    for (std::size_t i = 0; i < saved.size(); ++i) {
-        if (saved[i])
-            ::setenv(variables[i], saved[i]->c_str(), 1);
-        else
-            ::unsetenv(variables[i]);
-    }
-    std::filesystem::remove_all(dir);
+    // Script mode's own home folder: script_controls.qs.
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "canvas/qt/canvas_widgets.h"
 #include "canvas/row_text.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
@@ -22,14 +23,7 @@ class SelectionWindowTest : public WindowTest {
         ASSERT_FALSE(form->double_byte());
     }
 
-    static void send(QWidget* w, QEvent::Type type, QPoint at) {
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent ev(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held,
-                       Qt::NoModifier);
-        QApplication::sendEvent(w, &ev);
-    }
+    static void send(QWidget* w, QEvent::Type type, QPoint at) { send_mouse(w, type, at); }
 
     // Centre of a single-byte cell of the canvas image.
     static QPoint cell(int c, int r) { return {(c - 1) * 8 + 4, (r - 1) * 16 + 8}; }
@@ -129,29 +123,9 @@ TEST_F(SelectionWindowTest, RubberBandLiftsIntoAFramedOverlayThatDragsInWholeCel
     EXPECT_EQ(form->selection.rect, (tools::SelectionRect{8, 1, 9, 2}));
 }
 
-TEST_F(SelectionWindowTest, SingleCellReleaseLeavesNothingToPlace) {
+// A release on a single cell, which lifts nothing and places nothing later: selection_copy.qs.
+TEST_F(SelectionWindowTest, ABandDraggedOffTheCanvasStopsAtTheFirstCell) {
     start_on_block();
-    click("sb1_drag");
-    band(cell(2, 2), cell(4, 3));
-    ASSERT_TRUE(form->write_in_imag->isVisible());
-    click("pop_finish");
-    EXPECT_EQ(trimmed(canvas::kCommitted, 2), "abcdefghij");  // a copy onto itself
-    const std::string undo_row = row(canvas::kUndo, 1);
-
-    // The buffer still holds "bcd"; a press and release on one cell must not place it later.
-    click("sb1_drag");
-    band(cell(6, 1), cell(6, 1));
-    EXPECT_FALSE(form->write_in_imag->isVisible());
-    EXPECT_FALSE(form->Btop->isVisible());
-    EXPECT_FALSE(form->Bright->isVisible());
-    EXPECT_FALSE(form->selection.floating);
-    form->init_image1();
-    settle();
-    EXPECT_EQ(trimmed(canvas::kCommitted, 1), "0123456789");
-    EXPECT_EQ(trimmed(canvas::kWorking, 1), "0123456789");
-    EXPECT_EQ(row(canvas::kUndo, 1), undo_row);  // nothing committed
-
-    // A band dragged off the canvas to the top left stops at the first cell.
     click("sb1_move");
     band(cell(3, 2), QPoint(-40, -40));
     EXPECT_EQ(form->selection.rect, (tools::SelectionRect{1, 1, 3, 2}));

@@ -1,8 +1,7 @@
 // Settings through the main window: what one run chooses is what the next one starts with.
-#include <fstream>
-#include <sstream>
 
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
@@ -10,18 +9,9 @@ namespace fs = std::filesystem;
 
 class SettingsWindowTest : public WindowTest {
   protected:
-    std::string read_ini() const {
-        std::ifstream in(dir / "quillo.ini", std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    std::string read_ini() const { return file_bytes(dir / "quillo.ini"); }
     void set_ini(const std::string& from, const std::string& to) {
-        std::string ini = read_ini();
-        const auto at = ini.find(from);
-        ASSERT_NE(at, std::string::npos) << from;
-        ini.replace(at, from.size(), to);
-        write_file("quillo.ini", ini);
+        replace_in_file(dir / "quillo.ini", from, to);
     }
     void restart() {
         EXPECT_TRUE(form->close());

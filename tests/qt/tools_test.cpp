@@ -4,14 +4,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <fstream>
-#include <iterator>
 
 #include "canvas/qt/canvas_widgets.h"
 #include "canvas/row_text.h"
 #include "platform/qt/gbk_qt.h"
 #include "tools/pen_row.h"
 #include "window_fixture.h"
+#include "window_helpers.h"
 
 // Exported by QtGui: key input that, like a real key, first offers itself to the shortcuts.
 Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k,
@@ -33,18 +32,8 @@ class ToolsTest : public WindowTest {
         settle();
     }
 
-    QPointF centre_of(int x, int y) const {
-        const int pitch = form->double_byte() ? 16 : 8;
-        return QPointF((x - 1) * pitch + pitch / 2, (y - 1) * 16 + 8);
-    }
-
     void mouse(QEvent::Type type, int x, int y) {
-        const QPointF at = centre_of(x, y);
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent ev(type, at, form->Image1->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(form->Image1, &ev);
+        send_mouse(form->Image1, type, cell_centre(form->double_byte(), x, y));
     }
 
     // Press on one cell, move through the others, release on the last.
@@ -165,18 +154,9 @@ TEST_F(ToolsTest, PenBoxTypingAndEmptyPenClick) {
     EXPECT_EQ(QApplication::focusWidget(), form->pen_txt);
 }
 
-TEST_F(ToolsTest, PenBoxCoversTheGlyphItEditsAndAWildSlotStaysHarmless) {
-    // A damaged settings file names a slot far beyond any pen row.
-    const std::string ini = [this] {
-        std::ifstream in(dir / "quillo.ini", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }();
-    const auto at = ini.find("pen_st=1");
-    ASSERT_NE(at, std::string::npos);
-    write_file("quillo.ini", ini.substr(0, at) + "pen_st=100000000" + ini.substr(at + 8));
+// A wild slot number in the settings file: settings_file_test.cpp and pen_row_test.cpp.
+TEST_F(ToolsTest, PenBoxCoversTheGlyphItEdits) {
     start();
-    EXPECT_EQ(form->pen_st, 1);
-    EXPECT_EQ(form->pen_text, "1");
     const int row_left = form->Label1->x();
     EXPECT_EQ(form->pen_txt->x(), row_left + tools::pen_row_byte_x(0));
 
@@ -234,7 +214,7 @@ TEST_F(ToolsTest, KeysInThePenBoxStartANewPenExceptTheListedOnesAndShortcuts) {
     EXPECT_EQ(form->pen_text, "#");
 }
 
-TEST_F(ToolsTest, Edit1ShowsTheVirtualKeyCodeOfTheLastKey) {
+TEST_F(ToolsTest, Edit1ShowsTheLastKeyCodeOrWhenClickedTheCanvasWidth) {
     start();
     key(form->Image1, Qt::Key_F2);
     EXPECT_EQ(form->Edit1->text(), "113");
@@ -244,18 +224,15 @@ TEST_F(ToolsTest, Edit1ShowsTheVirtualKeyCodeOfTheLastKey) {
     EXPECT_EQ(form->Edit1->text(), "13");
     key(form->Image1, Qt::Key_Left);
     EXPECT_EQ(form->Edit1->text(), "37");
+    // A click in it shows the canvas width instead.
+    click_at(form->Edit1, 3);
+    EXPECT_EQ(form->Edit1->text().toInt(), form->canvas.width);
 }
 
-TEST_F(ToolsTest, RandomCountIsCheckedAndClamped) {
+TEST_F(ToolsTest, RandomCountIsClamped) {
     start_single_byte();
+    // A count that is no number: tool_driver_test.cpp.
     const std::string before = row(canvas::kCommitted, 1);
-    form->in_txt->setText("abc");
-    click("sb2_ram");
-    ASSERT_FALSE(ui.shown().empty());
-    EXPECT_EQ(ui.shown().back().text, "'abc' is not a valid integer value");
-    EXPECT_EQ(row(canvas::kCommitted, 1), before);
-    EXPECT_EQ(row(canvas::kWorking, 1), before);
-
     form->in_txt->setText("1000000000");
     click("sb2_ram");  // at most 20 points per canvas byte: returns promptly
     int laid = 0;

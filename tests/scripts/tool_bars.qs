@@ -34,7 +34,10 @@ click n_commom
 click n_draw
 click n_repare
 click N12
+expect-visible tb_option false
+expect-checked N12 false
 click N12
+expect-visible tb_option true
 click n_color
 expect-visible TB_color true
 click m7

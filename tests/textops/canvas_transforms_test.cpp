@@ -65,13 +65,7 @@ bool characters_whole(const std::string& row, std::size_t bytes) {
     return true;
 }
 
-TEST(CanvasTransforms, TagsAndRowCount) {
-    EXPECT_EQ(transform_for_tag(1), Transform::rotate_rear);
-    EXPECT_EQ(transform_for_tag(2), Transform::mirror_left_right);
-    EXPECT_EQ(transform_for_tag(3), Transform::rotate_front);
-    EXPECT_EQ(transform_for_tag(4), Transform::mirror_top_bottom);
-    EXPECT_EQ(transform_for_tag(0), Transform::none);
-    EXPECT_EQ(transform_for_tag(5), Transform::none);
+TEST(CanvasTransforms, RowCount) {
     // 40 / 16 = 2.5 and 56 / 16 = 3.5: halves to even.
     EXPECT_EQ(transform_rows(40, 25), 2);
     EXPECT_EQ(transform_rows(56, 25), 4);

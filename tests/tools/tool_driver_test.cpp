@@ -36,17 +36,6 @@ struct Rig {
     }
 };
 
-TEST(ToolTable, RowsMatchTheirNumbers) {
-    for (int n = 1; n <= kToolCount; ++n) EXPECT_EQ(tool_row(n)->number, n);
-    EXPECT_EQ(tool_row(0), nullptr);
-    EXPECT_EQ(tool_row(15), nullptr);
-    EXPECT_STREQ(tool_row(7)->button, "sb2_line");
-    EXPECT_STREQ(tool_row(10)->button, "");
-    EXPECT_EQ(tool_row(5)->box, ParamBox::aspect_ratio);
-    EXPECT_EQ(tool_row(11)->box, ParamBox::random_count);
-    for (int n : {3, 4, 13, 14}) EXPECT_FALSE(tool_row(n)->stamps) << n;
-}
-
 TEST(CellAt, PixelsToCellsAndFarPointers) {
     EXPECT_EQ(cell_at(15, 16, false), (Cell{2, 2}));
     EXPECT_EQ(cell_at(31, 0, true), (Cell{2, 1}));

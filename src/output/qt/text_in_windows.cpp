@@ -85,14 +85,7 @@ const std::vector<std::string>& Ttext_in_windows::lines() {
 }
 
 void Ttext_in_windows::set_lines(std::vector<std::string> lines) {
-    QString text;
-    std::size_t total = 0;
-    for (const auto& l : lines) total += l.size() + 1;
-    text.reserve(static_cast<qsizetype>(total));
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i) text += QChar('\n');
-        text += platform::to_qstring(lines[i]);
-    }
+    const QString text = platform::lines_to_qstring(lines);
     setting_text_ = true;
     pen_txt_memo->setPlainText(text);
     setting_text_ = false;

@@ -78,24 +78,7 @@ void TForm1::n_htmlClick(const Sender& sender) {
                 canvas.height};
             tools::lift(selection.rect, false, canvas, colours, multicolour());
         }
-        const int height = std::clamp(selection.rect.height(), 0, kMaxRows);
-        std::vector<std::string> rows;
-        rows.reserve(static_cast<std::size_t>(height));
-        for (int r = 1; r <= height; ++r) rows.push_back(canvas.layers.row(kSelection, r));
-        const std::string text_hex = output::html_color(canvas_text_colour);
-        const std::string back_hex = output::html_color(canvas_back_colour);
-        output::PopMemoInput in;
-        in.rows = rows;
-        in.colours = &colours.selection;
-        in.width = selection.rect.width();
-        in.height = height;
-        in.double_byte = double_byte();
-        in.multicolour = multicolour();
-        in.canvas_text = canvas_text_colour;
-        in.canvas_back = canvas_back_colour;
-        in.text_hex = text_hex;
-        in.back_hex = back_hex;
-        body = output::convert_to_pop_memo(in).lines;
+        body = selection_body_lines();
     }
 
     output::FullPageInput page;

@@ -54,14 +54,7 @@ std::vector<std::string> TForm1::text_menu_lines() {
 }
 
 void TForm1::replace_memo_lines(std::vector<std::string> lines) {
-    QString text;
-    std::size_t total = 0;
-    for (const auto& l : lines) total += l.size() + 1;
-    text.reserve(static_cast<qsizetype>(total));
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i) text += QChar('\n');
-        text += platform::to_qstring(lines[i]);
-    }
+    const QString text = platform::lines_to_qstring(lines);
     // One edit of the text box, so that its own undo takes the whole command back; the document
     // is set from the lines directly instead of being read back from the box.
     QTextCursor cursor(source_memo->document());
