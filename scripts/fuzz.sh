@@ -10,7 +10,7 @@ seconds=${1:-30}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(text_reader gbk_roundtrip colour_file ansi_import ini_file double_byte_normaliser
+  targets=(text_reader gbk_roundtrip colour_file ansi_import ini_file utf8_text double_byte_normaliser
     load_store_window bmp_reader jpeg_reader)
 fi
 

@@ -1,6 +1,8 @@
 #include "document/ansi_import.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "canvas/constants.h"
 #include "canvas/row_text.h"
@@ -45,6 +47,30 @@ bool escape_at(std::string_view s, std::size_t i) {
     return (s[i] == '\x1B' && s[i + 1] == '\x1B') || (s[i] == '*' && s[i + 1] == '*');
 }
 
+// After a parameter 38 (text) or 48 (background): "2;R;G;B" with R, G and B from 0 to 255, then
+// ";" or "m", as the program's ANSI export writes 24-bit colours. Returns the colour as a Windows
+// value and the length read up to and including that terminator, or nothing when the text is not
+// of that form (the classic rules then read it).
+std::optional<std::pair<std::int32_t, std::size_t>> rgb_parameters(std::string_view s) {
+    if (!s.starts_with("2;")) return std::nullopt;
+    std::size_t i = 2;
+    int rgb[3];
+    for (int k = 0; k < 3; ++k) {
+        int value = 0;
+        std::size_t digits = 0;
+        while (i < s.size() && digits < 3 && s[i] >= '0' && s[i] <= '9') {
+            value = value * 10 + (s[i++] - '0');
+            ++digits;
+        }
+        const char want = k < 2 ? ';' : 'm';
+        if (digits == 0 || value > 255 || i >= s.size() || (s[i] != ';' && s[i] != want))
+            return std::nullopt;
+        rgb[k] = value;
+        ++i;
+    }
+    return std::pair{static_cast<std::int32_t>(rgb[0] | rgb[1] << 8 | rgb[2] << 16), i};
+}
+
 // Reads the parameters after "[" until one ends with "m"; returns what is left of the line.
 std::string_view read_escape(std::string_view s, Colours& c) {
     for (;;) {
@@ -55,11 +81,39 @@ std::string_view read_escape(std::string_view s, Colours& c) {
             return s;
         }
         const std::string_view param = s.substr(0, end);
-        apply(c, param.empty() ? 0 : platform::str_to_int(param));
+        const int value = param.empty() ? 0 : platform::str_to_int(param);
+        if (s[end] == ';' && (value == 38 || value == 48)) {
+            if (const auto rgb = rgb_parameters(s.substr(end + 1))) {
+                (value == 38 ? c.text : c.back) = rgb->first;
+                const bool last = s[end + rgb->second] == 'm';
+                s.remove_prefix(end + 1 + rgb->second);
+                if (last) return s;
+                continue;
+            }
+        }
+        apply(c, value);
         const bool last = s[end] == 'm';
         s.remove_prefix(end + 1);
         if (last) return s;
     }
+}
+
+// The rest of a full row when it is colour escapes and nothing else (the reset that ends an
+// exported line): their colours are taken and no byte of them is kept as text.
+bool read_escapes_only(std::string_view s, Colours& c) {
+    Colours trial = c;
+    try {
+        while (!s.empty()) {
+            if (!escape_at(s, 0)) return false;
+            const std::string_view rest = read_escape(s.substr(3), trial);
+            if (rest.size() + 3 == s.size()) return false;  // "[" without a parameter
+            s = rest;
+        }
+    } catch (const platform::ConversionError&) {
+        return false;
+    }
+    c = trial;
+    return true;
 }
 
 void set_cell(std::vector<AnsiCell>& cells, int cell, const Colours& c) {
@@ -111,6 +165,7 @@ AnsiImport import_ansi(std::string_view file_bytes, bool double_byte, int canvas
             r.error = e.what();
             break;
         }
+        if (k > cell_limit && read_escapes_only(s, c)) s = {};
         if (k > cell_limit && s.size() > 2) {
             // The row is full: at most two more characters of the rest are kept.
             ++r.cut_rows;

@@ -2,6 +2,9 @@
 // Import of a text with colour escapes into a floating selection: rows of GBK bytes and a
 // colour for each cell. An escape is two ESC bytes (0x1B 0x1B) or the text "**", then "[",
 // then parameters of one or two digits separated by ";" and ended by "m" (e.g. "**[1;31m").
+// The 24-bit colours the program's ANSI export writes are read too: "38;2;R;G;B" (text) and
+// "48;2;R;G;B" (background), R, G and B from 0 to 255; and escapes that end a full row set
+// colours rather than being cut into the row as text.
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "canvas/constants.h"
+#include "interop/canvas_zoom.h"
 #include "platform/gbk.h"
 #include "tools/pen_row.h"
 
@@ -45,32 +46,77 @@ CanvasImage::CanvasImage(const platform::Raster& raster, QWidget* parent)
     resize(raster.width(), raster.height());
 }
 
+void paint_zoomed(QPainter& painter, const platform::Raster& raster, const QRect& area, int factor,
+                  double ratio, std::vector<std::uint32_t>& buffer) {
+    const int left = std::max(interop::canvas_pixel(area.left(), factor, ratio), 0);
+    const int top = std::max(interop::canvas_pixel(area.top(), factor, ratio), 0);
+    const int right =
+        std::min(interop::canvas_pixel(area.right() + 1, factor, ratio) + 1, raster.width());
+    const int bottom =
+        std::min(interop::canvas_pixel(area.bottom() + 1, factor, ratio) + 1, raster.height());
+    if (left >= right || top >= bottom) return;
+    const int w = (right - left) * factor;
+    const int h = (bottom - top) * factor;
+    if (buffer.size() < std::size_t(w) * std::size_t(h)) buffer.resize(std::size_t(w) * h);
+    interop::scale_pixels(raster.scan_line(top) + left, raster.width(), right - left, bottom - top,
+                          factor, buffer.data(), w);
+    QImage image(reinterpret_cast<const uchar*>(buffer.data()), w, h, w * 4, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(left * factor / ratio, top * factor / ratio), image);
+}
+
+void CanvasImage::set_zoom(int factor) {
+    zoom_ = std::clamp(factor, interop::kMinZoom, interop::kMaxZoom);
+    const double ratio = devicePixelRatioF();
+    resize(interop::widget_units(raster_.width(), zoom_, ratio),
+           interop::widget_units(raster_.height(), zoom_, ratio));
+    update();
+}
+
+QPoint CanvasImage::canvas_point(const QPointF& p) const {
+    const double ratio = devicePixelRatioF();
+    return {interop::canvas_pixel(p.x(), zoom_, ratio), interop::canvas_pixel(p.y(), zoom_, ratio)};
+}
+
 void CanvasImage::update_rows(int first, int last) {
-    update(0, (first - 1) * kRowPitch, raster_.width(), (last - first + 1) * kRowPitch);
+    if (zoom_ == 1 && devicePixelRatioF() == 1.0) {
+        update(0, (first - 1) * kRowPitch, raster_.width(), (last - first + 1) * kRowPitch);
+        return;
+    }
+    // Rounded to widget units: one unit more on each side covers what the rounding moved.
+    const double ratio = devicePixelRatioF();
+    const int y = interop::widget_units((first - 1) * kRowPitch, zoom_, ratio);
+    const int bottom = interop::widget_units(last * kRowPitch, zoom_, ratio);
+    update(0, std::max(y - 1, 0), width(), bottom - y + 2);
 }
 
 void CanvasImage::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    const QRect r = event->rect();
+    if (zoom_ != 1 || devicePixelRatioF() != 1.0) {
+        paint_zoomed(painter, raster_, r, zoom_, devicePixelRatioF(), zoomed_);
+        return;
+    }
     const QImage image(reinterpret_cast<const uchar*>(raster_.data()), raster_.width(),
                        raster_.height(), raster_.bytes_per_line(), QImage::Format_RGB32);
-    const QRect r = event->rect();
     painter.drawImage(r.topLeft(), image, r);
 }
 
 void CanvasImage::mouseMoveEvent(QMouseEvent* event) {
-    if (on_mouse_move)
-        on_mouse_move(event->position().toPoint().x(), event->position().toPoint().y());
+    const QPoint p = canvas_point(event->position());
+    if (on_mouse_move) on_mouse_move(p.x(), p.y());
 }
 
 void CanvasImage::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && on_mouse_down)
-        on_mouse_down(event->position().toPoint().x(), event->position().toPoint().y());
+    const QPoint p = canvas_point(event->position());
+    if (event->button() == Qt::LeftButton && on_mouse_down) on_mouse_down(p.x(), p.y());
     QWidget::mousePressEvent(event);
 }
 
 void CanvasImage::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    if (on_mouse_up) on_mouse_up(event->position().toPoint().x(), event->position().toPoint().y());
+    const QPoint p = canvas_point(event->position());
+    if (on_mouse_up) on_mouse_up(p.x(), p.y());
     // The click follows the release, as the platform delivers it.
     if (on_click) on_click();
 }
@@ -85,15 +131,41 @@ OverlayImage::OverlayImage(QWidget* parent) : QWidget(parent) {
 void OverlayImage::reset(int width, int height) {
     raster_ = platform::Raster(std::max(width, 1), std::max(height, 1));
     raster_.fill_rect(0, 0, raster_.width(), raster_.height());
-    resize(width, height);
+    const double ratio = devicePixelRatioF();
+    resize(interop::widget_units(width, zoom_, ratio), interop::widget_units(height, zoom_, ratio));
     update();
+}
+
+void OverlayImage::set_zoom(int factor) {
+    zoom_ = std::clamp(factor, interop::kMinZoom, interop::kMaxZoom);
+    const double ratio = devicePixelRatioF();
+    resize(interop::widget_units(raster_.width(), zoom_, ratio),
+           interop::widget_units(raster_.height(), zoom_, ratio));
+    move_to(canvas_x_, canvas_y_);
+    update();
+}
+
+void OverlayImage::move_to(int x, int y) {
+    canvas_x_ = x;
+    canvas_y_ = y;
+    const double ratio = devicePixelRatioF();
+    move(interop::widget_units(x, zoom_, ratio), interop::widget_units(y, zoom_, ratio));
+}
+
+QPoint OverlayImage::canvas_point(const QPointF& p) const {
+    const double ratio = devicePixelRatioF();
+    return {interop::canvas_pixel(p.x(), zoom_, ratio), interop::canvas_pixel(p.y(), zoom_, ratio)};
 }
 
 void OverlayImage::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    const QRect r = event->rect();
+    if (zoom_ != 1 || devicePixelRatioF() != 1.0) {
+        paint_zoomed(painter, raster_, r, zoom_, devicePixelRatioF(), zoomed_);
+        return;
+    }
     const QImage image(reinterpret_cast<const uchar*>(raster_.data()), raster_.width(),
                        raster_.height(), raster_.bytes_per_line(), QImage::Format_RGB32);
-    const QRect r = event->rect();
     painter.drawImage(r.topLeft(), image, r);
 }
 
@@ -104,13 +176,13 @@ void OverlayImage::mousePressEvent(QMouseEvent* event) {
     }
     if (event->button() != Qt::LeftButton) return;
     dragging_ = true;
-    const QPoint p = event->position().toPoint();
+    const QPoint p = canvas_point(event->position());
     if (on_drag_over) on_drag_over(p.x(), p.y());
 }
 
 void OverlayImage::mouseMoveEvent(QMouseEvent* event) {
     if (!dragging_) return;
-    const QPoint p = event->position().toPoint();
+    const QPoint p = canvas_point(event->position());
     if (on_drag_over) on_drag_over(p.x(), p.y());
 }
 

@@ -5,10 +5,14 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "canvas/status_bar_rules.h"
 #include "platform/raster.h"
+
+class QPainter;
 
 namespace quillo::canvas {
 
@@ -41,6 +45,11 @@ class CanvasImage : public QWidget {
     // Refreshes the pixels of rows first..last (1-based) on screen.
     void update_rows(int first, int last);
 
+    // Shows each canvas pixel as factor x factor screen pixels. Mouse positions reach the
+    // handlers in canvas pixels at every factor.
+    void set_zoom(int factor);
+    int zoom() const { return zoom_; }
+
     std::function<void(int x, int y)> on_mouse_move;
     std::function<void(int x, int y)> on_mouse_down;
     std::function<void(int x, int y)> on_mouse_up;
@@ -53,7 +62,10 @@ class CanvasImage : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    QPoint canvas_point(const QPointF& widget_position) const;
     const platform::Raster& raster_;
+    int zoom_ = 1;
+    std::vector<std::uint32_t> zoomed_;  // scaled pixels of the last paint, kept for the next
 };
 
 // The floating selection `write_in_imag`: an image of its own over the canvas. A press, moves
@@ -67,6 +79,13 @@ class OverlayImage : public QWidget {
     // A new image of the given size (brush-coloured until drawn).
     void reset(int width, int height);
 
+    // Zoom as CanvasImage::set_zoom. The block's place is kept in canvas pixels: move_to puts
+    // it there, canvas_x/canvas_y read it back exactly at every factor.
+    void set_zoom(int factor);
+    void move_to(int canvas_x, int canvas_y);
+    int canvas_x() const { return canvas_x_; }
+    int canvas_y() const { return canvas_y_; }
+
     std::function<void(int x, int y)> on_drag_over;
     std::function<void()> on_end_drag;
     std::function<void(const QPoint& global)> on_context_menu;
@@ -78,9 +97,19 @@ class OverlayImage : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    QPoint canvas_point(const QPointF& widget_position) const;
     platform::Raster raster_{1, 1};
     bool dragging_ = false;
+    int zoom_ = 1;
+    int canvas_x_ = 0;
+    int canvas_y_ = 0;
+    std::vector<std::uint32_t> zoomed_;
 };
+
+// Paints the part of `raster` under the widget rectangle `area` at the zoom factor (nearest
+// neighbour, screen pixel for screen pixel). `buffer` is reused from paint to paint.
+void paint_zoomed(QPainter& painter, const platform::Raster& raster, const QRect& area, int factor,
+                  double ratio, std::vector<std::uint32_t>& buffer);
 
 class StatusBar : public QWidget {
     Q_OBJECT

@@ -219,6 +219,22 @@ const std::vector<CommandEntry>& command_table() {
         {"TB_html", "Tb_output", B, "输出为网页", "", 0, &TForm1::n_htmlClick, 0, "网"},
         {"Tb_txt", "Tb_output", B, "输出为文本", "", 0, &TForm1::n_notepad_outClick, 0, "文"},
         {"Tb_out", "Tb_output", B, "上传上网", "", 0, &TForm1::N15Click, 0, "传"},
+
+        // ---- UTF-8 text, PNG and ANSI export, zoom: commands of this program's own ----
+        {"n_utf8_open", "m1", I, "以UTF-8文本打开...", "", 0, &TForm1::n_utf8_openClick, 0, ""},
+        {"n_utf8_save", "m1", I, "另存UTF-8副本...", "", 0, &TForm1::n_utf8_saveClick, 0, ""},
+        {"n_png_out", "m1", I, "导出PNG图片...", "", 0, &TForm1::n_png_outClick, 0, ""},
+        {"n_png_block", "m1", I, "选择内容导出为PNG图片...", "", 1, &TForm1::n_png_outClick, 0, ""},
+        {"n_ansi_out", "m1", I, "导出ANSI文件...", "", 0, &TForm1::n_ansi_outClick, 0, ""},
+        {"n_zoom", "N13", M, "缩放[&Z]", "", 0, none, 0, ""},
+        {"n_zoom_in", "n_zoom", I, "放大", "Ctrl++", 0, &TForm1::n_zoom_inClick, 0, ""},
+        {"n_zoom_out", "n_zoom", I, "缩小", "Ctrl+-", 0, &TForm1::n_zoom_outClick, 0, ""},
+        {"n_zoom_default", "n_zoom", I, "默认大小", "Ctrl+0", 0, &TForm1::n_zoom_defaultClick, 0,
+         ""},
+        {"n_zoom_1", "n_zoom", I, "1倍", "", 1, &TForm1::n_zoom_factorClick, kCheckable, ""},
+        {"n_zoom_2", "n_zoom", I, "2倍", "", 2, &TForm1::n_zoom_factorClick, kCheckable, ""},
+        {"n_zoom_3", "n_zoom", I, "3倍", "", 3, &TForm1::n_zoom_factorClick, kCheckable, ""},
+        {"n_zoom_4", "n_zoom", I, "4倍", "", 4, &TForm1::n_zoom_factorClick, kCheckable, ""},
     };
     return table;
 }

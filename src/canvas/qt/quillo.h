@@ -403,6 +403,30 @@ class TForm1 : public QMainWindow {
     void apply_memo_colours();
     // ---- end of options dialog ----
 
+    // ---- UTF-8 text, PNG and ANSI export, zoom (src/interop/qt/tform1_interop.cpp,
+    // src/interop/qt/tform1_zoom.cpp) ----
+    int zoom_factor = 1;  // screen pixels per canvas pixel, 1..4
+
+    void n_utf8_openClick(const Sender& sender);  // a UTF-8 text becomes a new GBK document
+    void n_utf8_saveClick(const Sender& sender);  // the document as a UTF-8 copy elsewhere
+    void n_png_outClick(const Sender& sender);    // Tag 1: the floating selection alone
+    void n_ansi_outClick(const Sender& sender);   // the canvas with 24-bit colour escapes
+    void n_zoom_inClick(const Sender& sender);
+    void n_zoom_outClick(const Sender& sender);
+    void n_zoom_defaultClick(const Sender& sender);  // the factor of the screen
+    void n_zoom_factorClick(const Sender& sender);   // Tag: the factor
+    // A ".txt" about to be opened that is UTF-8 and no GBK: asks whether to read it as UTF-8,
+    // and does. True when it was read so (the caller then reads nothing).
+    bool offer_utf8_reading(const std::filesystem::path& path);
+    // ANSI import: the file's bytes, as GBK; a UTF-8 file is converted when the user says so.
+    std::string ansi_import_bytes(const std::filesystem::path& path);
+    void set_up_interop();  // at creation: the screen's zoom factor, zoom keys, menu places
+    void set_zoom(int factor);
+    // Lengths on the panel: widget units <-> canvas pixels at the zoom.
+    int to_canvas_pixels(int widget_units) const;
+    int to_widget_units(int canvas_pixels) const;
+    // ---- end of UTF-8 text, PNG and ANSI export, zoom ----
+
     // ---- command map (src/canvas/qt/tform1_commands.cpp) ----
     // The whole-picture transforms and the fill, in the menu n_all and on tb_repare: out of
     // reach while multicolour mode is on, since the colour layer does not follow them.

@@ -64,9 +64,12 @@ void TForm1::sb_undoClick(const Sender&) {
 }
 
 void TForm1::FormResize() {
-    const int sbw = ScrollBar1->sizeHint().width();
+    // Sizes on the panel count in canvas pixels, which the zoom makes larger on screen.
+    const int sbw = to_canvas_pixels(ScrollBar1->sizeHint().width());
+    const int board_width = to_canvas_pixels(blackboard->width());
+    const int board_height = to_canvas_pixels(blackboard->height());
     if (snake_running) {
-        canvas.height = game_canvas_height(blackboard->height());
+        canvas.height = game_canvas_height(board_height);
     } else {
         if (!normal_mode()) {
             // The canvas is reloaded from the document: an open typing entry ends first, so
@@ -74,11 +77,12 @@ void TForm1::FormResize() {
             drop_text_entry();
             store_window(canvas, doc, canvas.scroll);
         }
-        const auto size = resized_canvas_size(blackboard->width(), blackboard->height(), sbw,
-                                              ControlBar1->isVisible() ? ControlBar1->height() : 0);
+        const auto size = resized_canvas_size(
+            board_width, board_height, sbw,
+            ControlBar1->isVisible() ? to_canvas_pixels(ControlBar1->height()) : 0);
         canvas.height = size.height;
     }
-    canvas.width = clamp_width(round_half_even((blackboard->width() - sbw) / 8.0));
+    canvas.width = clamp_width(round_half_even((board_width - sbw) / 8.0));
     if (!normal_mode()) {
         enter_canvas(true);
         set_label1(pad_to_width(label1_text, canvas.double_byte ? 2 * canvas.width : canvas.width));

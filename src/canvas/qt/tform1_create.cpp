@@ -248,8 +248,10 @@ void TForm1::FormCreate() {
         commands.tool_bar("tb_repare")->hide();
     }
 
-    const int sbw = ScrollBar1->sizeHint().width();
-    const auto size = startup_canvas_size(blackboard->width(), blackboard->height(), sbw);
+    set_up_interop();
+    const int sbw = to_canvas_pixels(ScrollBar1->sizeHint().width());
+    const auto size = startup_canvas_size(to_canvas_pixels(blackboard->width()),
+                                          to_canvas_pixels(blackboard->height()), sbw);
     canvas.height = size.height;
     canvas.width = size.width;
     Image1->move(0, 0);
@@ -303,6 +305,7 @@ void TForm1::open_command_line_file() {
     switch (document::command_line_kind(arg)) {
         case document::FileKind::text:
             run_command([&] {
+                if (offer_utf8_reading(path)) return;
                 read_document_file(path);
                 file_name = arg;
                 set_status(5, arg);

@@ -204,6 +204,7 @@ void TForm1::n_openClick(const Sender& sender) {
     }
     switch (document::open_dialog_kind(chosen->path)) {
         case document::FileKind::text:
+            if (offer_utf8_reading(path)) break;
             read_document_file(path);
             file_name = chosen->path;
             set_status(5, file_name);
@@ -223,7 +224,7 @@ void TForm1::n_openClick(const Sender& sender) {
 
 void TForm1::import_ansi_file(const fs::path& path) {
     const auto imported =
-        document::import_ansi(document::read_file_bytes(path), canvas.double_byte, canvas.width);
+        document::import_ansi(ansi_import_bytes(path), canvas.double_byte, canvas.width);
     const int rows = static_cast<int>(imported.rows.size());
     for (int r = 1; r <= kMaxRows; ++r)
         canvas.layers.row(kSelection, r) = r <= rows ? imported.rows[std::size_t(r - 1)] : "";

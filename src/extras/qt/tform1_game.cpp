@@ -131,9 +131,9 @@ void TForm1::Timer1Timer() {
         Timer1->stop();
         return;
     }
-    const auto result =
-        extras::step_snake(snake, canvas, extras::board_right_edge(blackboard->width()), pen_text,
-                           platform::app_random());
+    const auto result = extras::step_snake(
+        snake, canvas, extras::board_right_edge(to_canvas_pixels(blackboard->width())), pen_text,
+        platform::app_random());
     show_game_gauges();
     if (result == extras::StepResult::collided) {
         Timer1->stop();

@@ -54,8 +54,9 @@ void TForm1::n_htmlClick(const Sender& sender) {
     int table_width = 0;
     if (!normal_mode()) {
         document_for_reading();
-        table_width = of_selection ? output::selection_table_width(write_in_imag->width())
-                                   : output::drawing_table_width(blackboard->width());
+        table_width = of_selection
+                          ? output::selection_table_width(write_in_imag->raster().width())
+                          : output::drawing_table_width(to_canvas_pixels(blackboard->width()));
     } else {
         table_width =
             output::document_table_width(document_for_reading().lines, double_byte(), canvas.width);
@@ -71,9 +72,10 @@ void TForm1::n_htmlClick(const Sender& sender) {
         if (!of_selection) {
             // The whole canvas is lifted as a copy, so nothing under it is cut.
             selection.move = false;
-            selection.rect = {1, 1,
-                              output::drawing_export_right(blackboard->width(), double_byte()),
-                              canvas.height};
+            selection.rect = {
+                1, 1,
+                output::drawing_export_right(to_canvas_pixels(blackboard->width()), double_byte()),
+                canvas.height};
             tools::lift(selection.rect, false, canvas, colours, multicolour());
         }
         body = selection_body_lines();

@@ -137,8 +137,9 @@ bool TForm1::publish_canvas(const output::PublishChoice& choice) {
     if (choice.whole) {
         const document::Document& text = document_for_reading();
         const int longest = normal_mode() ? output::longest_line(text.lines) : canvas.width;
-        take_sizes(values, output::whole_work_sizes(longest, canvas.width, blackboard->height(),
-                                                    double_byte()));
+        take_sizes(values,
+                   output::whole_work_sizes(longest, canvas.width,
+                                            to_canvas_pixels(blackboard->height()), double_byte()));
         // In normal editing mode the text box is the work: the canvas rows (and the colours on
         // them) are as the last switch left them, so the page is made of the text.
         if (!choice.multicolour || normal_mode()) {

@@ -442,8 +442,9 @@ void ScriptRunner::image_mouse(int kind, QPoint at) {
 
 QPoint ScriptRunner::cell_centre(const Command& c) const {
     const int pitch = form_.double_byte() ? canvas::kFullWidth : canvas::kHalfWidth;
-    return {(integer(c, 0) - 1) * pitch + pitch / 2,
-            (integer(c, 1) - 1) * canvas::kRowPitch + canvas::kRowPitch / 2};
+    // Where the zoomed view shows the centre: a cell stays a cell at every zoom factor.
+    return {form_.to_widget_units((integer(c, 0) - 1) * pitch + pitch / 2),
+            form_.to_widget_units((integer(c, 1) - 1) * canvas::kRowPitch + canvas::kRowPitch / 2)};
 }
 
 void ScriptRunner::press(const Command& c) {

@@ -12,7 +12,7 @@ void TForm1::n_turn_0Click(const Sender& sender) {
     init_image1();
     reset_tool_buttons();
     const textops::Transform transform = textops::transform_for_tag(sender.tag);
-    const int rows = textops::transform_rows(blackboard->height(), canvas.height);
+    const int rows = textops::transform_rows(to_canvas_pixels(blackboard->height()), canvas.height);
     if (transform == textops::Transform::none || rows < 1) return;
     textops::apply_transform(canvas, transform, rows);
     // The commit covers the whole canvas: rows below the transformed ones are unchanged, so one

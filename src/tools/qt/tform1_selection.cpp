@@ -10,13 +10,14 @@ namespace quillo::canvas {
 
 namespace {
 
-void put_frame(QFrame* top, QFrame* left, QFrame* bottom, QFrame* right, int l, int t, int w,
-               int h) {
+// The box is in canvas pixels; the bevels stand where the zoomed view shows it.
+void put_frame(const TForm1& f, int l, int t, int w, int h) {
     // The bevels are lines two pixels thick along the box.
-    top->setGeometry(l, t, std::max(w, 0), 2);
-    left->setGeometry(l, t, 2, std::max(h, 0));
-    bottom->setGeometry(l, t + h, std::max(w, 0), 2);
-    right->setGeometry(l + w, t, 2, std::max(h + 2, 0));
+    const auto u = [&f](int canvas_pixels) { return f.to_widget_units(canvas_pixels); };
+    f.Btop->setGeometry(u(l), u(t), std::max(u(w), 0), 2);
+    f.Bleft->setGeometry(u(l), u(t), 2, std::max(u(h), 0));
+    f.Bbottom->setGeometry(u(l), u(t + h), std::max(u(w), 0), 2);
+    f.Bright->setGeometry(u(l + w), u(t), 2, std::max(u(h) + 2, 0));
 }
 
 }  // namespace
@@ -44,7 +45,7 @@ void TForm1::Image1DragOver(int x, int y) {
     const tools::PixelBox box =
         tools::rubber_band(selection, x, y, canvas.double_byte, Image1->x(), Image1->y());
     if (starting || current_tool == tools::kMoveTool || current_tool == tools::kCopyTool) {
-        put_frame(Btop, Bleft, Bbottom, Bright, box.left, box.top, box.width, box.height);
+        put_frame(*this, box.left, box.top, box.width, box.height);
         for (QFrame* f : {Btop, Bbottom, Bleft, Bright}) {
             f->show();
             f->raise();
@@ -69,10 +70,10 @@ void TForm1::show_floating_selection() {
     tools::draw_overlay(write_in_imag->raster(), canvas, colours.selection, selection.rect.height(),
                         selection.rect.width(), canvas.double_byte, multicolour(),
                         rgb(canvas_text_colour), rgb(canvas_back_colour));
-    write_in_imag->move(box.left, box.top);
+    write_in_imag->move_to(box.left, box.top);
     write_in_imag->show();
     write_in_imag->raise();
-    put_frame(Btop, Bleft, Bbottom, Bright, box.left, box.top, box.width, box.height);
+    put_frame(*this, box.left, box.top, box.width, box.height);
     for (QFrame* f : {Btop, Bbottom, Bleft, Bright}) {
         f->show();
         f->raise();
@@ -82,16 +83,18 @@ void TForm1::show_floating_selection() {
 }
 
 void TForm1::write_in_imagDragOver(int x, int y) {
-    const tools::PixelBox now{write_in_imag->x(), write_in_imag->y(), write_in_imag->width(),
-                              write_in_imag->height()};
+    const platform::Raster& block = write_in_imag->raster();
+    const tools::PixelBox now{write_in_imag->canvas_x(), write_in_imag->canvas_y(), block.width(),
+                              block.height()};
     const tools::PixelBox box =
         tools::drag_overlay(selection, x, y, now, canvas.double_byte, Image1->x(), Image1->y());
-    write_in_imag->move(box.left, box.top);
+    write_in_imag->move_to(box.left, box.top);
     // The frame follows the block; its lengths stay.
-    Btop->move(box.left, box.top);
-    Bleft->move(box.left, box.top);
-    Bbottom->move(box.left, box.top + box.height);
-    Bright->move(box.left + box.width, box.top);
+    const auto u = [this](int canvas_pixels) { return to_widget_units(canvas_pixels); };
+    Btop->move(u(box.left), u(box.top));
+    Bleft->move(u(box.left), u(box.top));
+    Bbottom->move(u(box.left), u(box.top + box.height));
+    Bright->move(u(box.left + box.width), u(box.top));
 }
 
 void TForm1::write_in_imagEndDrag() {

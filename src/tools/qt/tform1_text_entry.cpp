@@ -47,8 +47,9 @@ void place_box(TForm1& f, QWidget* box, tools::Cell at, int width, int height) {
     box->setStyleSheet(QString("background-color: %1; color: %2; border: none; padding: 0px;")
                            .arg(css_colour(platform::resolve_colour(f.canvas_back_colour)),
                                 css_colour(platform::resolve_colour(f.canvas_text_colour))));
-    box->setGeometry(f.Image1->x() + tools::box_left(at.x, f.double_byte()),
-                     f.Image1->y() + tools::box_top(at.y), width, height);
+    // The cell's place as the zoomed view shows it.
+    box->setGeometry(f.Image1->x() + f.to_widget_units(tools::box_left(at.x, f.double_byte())),
+                     f.Image1->y() + f.to_widget_units(tools::box_top(at.y)), width, height);
     box->show();
     box->raise();
     box->setFocus();
@@ -193,7 +194,7 @@ void TForm1::write_in_editKeyPress(int key) {
     auto& st = *text_entry;
     const auto outcome =
         tools::horizontal_enter(canvas, st.line, platform::to_gbk(write_in_edit->text()),
-                                tools::last_box_row(blackboard->height()));
+                                tools::last_box_row(to_canvas_pixels(blackboard->height())));
     edit_of(*this).clear_all();
     if (outcome == tools::EnterOutcome::wrote) {
         set_undo_enabled(*this, false);
