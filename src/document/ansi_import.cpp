@@ -42,9 +42,15 @@ void apply(Colours& c, int value) {
     }
 }
 
-bool escape_at(std::string_view s, std::size_t i) {
-    if (s.size() < i + 3 || s[i + 2] != '[') return false;
-    return (s[i] == '\x1B' && s[i + 1] == '\x1B') || (s[i] == '*' && s[i + 1] == '*');
+// How many bytes the escape at byte i takes up to its "[": 3 for "ESC ESC [" and "**[", 2 for
+// the terminals' own "ESC [" (what the ANSI export and other programs write); 0 when none starts
+// there.
+std::size_t escape_at(std::string_view s, std::size_t i) {
+    if (s.size() >= i + 3 && s[i + 2] == '[' &&
+        ((s[i] == '\x1B' && s[i + 1] == '\x1B') || (s[i] == '*' && s[i + 1] == '*')))
+        return 3;
+    if (s.size() >= i + 3 && s[i] == '\x1B' && s[i + 1] == '[') return 2;
+    return 0;
 }
 
 // After a parameter 38 (text) or 48 (background): "2;R;G;B" with R, G and B from 0 to 255, then
@@ -104,9 +110,10 @@ bool read_escapes_only(std::string_view s, Colours& c) {
     Colours trial = c;
     try {
         while (!s.empty()) {
-            if (!escape_at(s, 0)) return false;
-            const std::string_view rest = read_escape(s.substr(3), trial);
-            if (rest.size() + 3 == s.size()) return false;  // "[" without a parameter
+            const std::size_t start = escape_at(s, 0);
+            if (!start) return false;
+            const std::string_view rest = read_escape(s.substr(start), trial);
+            if (rest.size() + start == s.size()) return false;  // "[" without a parameter
             s = rest;
         }
     } catch (const platform::ConversionError&) {
@@ -146,8 +153,8 @@ AnsiImport import_ansi(std::string_view file_bytes, bool double_byte, int canvas
         next_cell.push_back(1);
         try {
             while (s.size() >= 4 && k <= cell_limit) {
-                if (escape_at(s, 0)) {
-                    s = read_escape(s.substr(3), c);
+                if (const std::size_t start = escape_at(s, 0)) {
+                    s = read_escape(s.substr(start), c);
                 } else if (escape_at(s, 1)) {
                     row += s[0];
                     if (double_byte) row += ' ';

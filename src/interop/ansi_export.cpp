@@ -10,7 +10,7 @@ namespace quillo::interop {
 
 namespace {
 
-constexpr std::string_view kEscape = "\x1B\x1B[";
+constexpr std::string_view kEscape = "\x1B[";
 
 void append_number(std::string& out, unsigned v) {
     char buf[4];

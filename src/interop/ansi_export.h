@@ -3,9 +3,9 @@
 //
 // Every line starts with an escape that sets the text and background colour of its first cell;
 // an escape follows wherever the colour changes at a cell, and the line ends with a reset, so
-// that a terminal scrolling on does not paint the next line in the last colour. Escapes are
-// written ESC ESC [ ... m, the form the program's ANSI import reads; a terminal takes the second
-// ESC as the start of the sequence: ESC [38;2;R;G;Bm (text) and ESC [48;2;R;G;Bm (background).
+// that a terminal scrolling on does not paint the next line in the last colour. Escapes are the
+// terminals' own: ESC [38;2;R;G;Bm (text) and ESC [48;2;R;G;Bm (background), which the program's
+// ANSI import reads back besides its classic ESC ESC [ and **[ forms.
 #include <span>
 #include <string>
 #include <string_view>

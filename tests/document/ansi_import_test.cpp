@@ -10,8 +10,8 @@ AnsiCell coloured(std::int32_t text, std::int32_t back) {
 }
 
 TEST(AnsiImport, BrightRedAB) {
-    // Both spellings of the escape: "**" and two ESC bytes.
-    for (const char* text : {"**[1;31mAB", "\x1B\x1B[1;31mAB"}) {
+    // Every spelling of the escape: "**", two ESC bytes and the terminals' single ESC.
+    for (const char* text : {"**[1;31mAB", "\x1B\x1B[1;31mAB", "\x1B[1;31mAB"}) {
         const AnsiImport r = import_ansi(text, false, 80);
         ASSERT_FALSE(r.error);
         ASSERT_EQ(r.rows, std::vector<std::string>{"AB"});

@@ -78,7 +78,7 @@ TEST(AnsiExport, SingleByteCanvasComesBackThroughTheImport) {
         EXPECT_EQ(text.replaced, 0);
         EXPECT_NE(text.bytes.find("\x1B[38;2;255;0;0;48;2;0;255;0m"), std::string::npos);
         EXPECT_NE(text.bytes.find("\xE4\xB8\xAD"), std::string::npos);  // 中, as UTF-8
-        EXPECT_NE(text.bytes.find(std::string("\x1B\x1B[0m") + end), std::string::npos);
+        EXPECT_NE(text.bytes.find(std::string("\x1B[0m") + end), std::string::npos);
         // Imported on a canvas exactly as wide and on a wider one.
         expect_same(p, c, import_back(text.bytes, false, 20));
         expect_same(p, c, import_back(text.bytes, false, 60));
@@ -116,7 +116,7 @@ TEST(AnsiExport, ColoursAreThoseTheViewShows) {
     c.multicolour = false;
     EXPECT_EQ(shown_colours(c, 1, 2), plain);
     // One colour over the whole line: one escape, then the reset.
-    EXPECT_EQ(write_ansi(c, "\n").bytes, "\x1B\x1B[38;2;0;0;0;48;2;212;208;200mabc\x1B\x1B[0m\n");
+    EXPECT_EQ(write_ansi(c, "\n").bytes, "\x1B[38;2;0;0;0;48;2;212;208;200mabc\x1B[0m\n");
 }
 
 TEST(AnsiExport, ControlBytesAndStrayBytesBecomeQuestionMarks) {

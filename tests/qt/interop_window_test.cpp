@@ -332,7 +332,7 @@ TEST_F(InteropWindowTest, AnsiExportReadsBackThroughTheAnsiImport) {
     ui.queue_file(FileDialogResult{path.string(), 1});
     click("n_ansi_out");
     const std::string bytes = read(path);
-    EXPECT_EQ(bytes.rfind("\x1B\x1B[38;2;", 0), 0u);
+    EXPECT_EQ(bytes.rfind("\x1B[38;2;", 0), 0u);
     EXPECT_EQ(bytes.find('\r'), std::string::npos);
     EXPECT_NE(bytes.find("\x1B[38;2;255;0;0;48;2;255;255;0m"), std::string::npos);
 
