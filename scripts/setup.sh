@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config ccache
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libjpeg62-turbo-dev zlib1g-dev
   unifont fonts-unifont
   googletest libgtest-dev libbenchmark-dev

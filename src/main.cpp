@@ -10,6 +10,7 @@
 
 #include "canvas/qt/quillo.h"
 #include "canvas/qt/splash.h"
+#include "canvas/qt/tool_icons.h"
 #include "platform/qt/qt_ui_services.h"
 #include "script/qt/script_mode.h"
 
@@ -80,7 +81,9 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillo 4.8");
-    QApplication::setWindowIcon(QIcon(":/quillo/quillo.svg"));
+    QApplication::setWindowIcon(quillo::canvas::program_icon());
+    // Lets the desktop match the window with the shortcut's entry and its icon.
+    QGuiApplication::setDesktopFileName("quillo");
 
     auto* splash = new quillo::canvas::TForm2;
     splash->show();

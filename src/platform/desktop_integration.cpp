@@ -149,14 +149,28 @@ std::vector<std::pair<std::string, std::string>> entry_keys(const DesktopIntegra
                                                             const std::string& exec) {
     std::vector<std::pair<std::string, std::string>> keys{
         {"Type", "Application"}, {"Name", name}, {"Exec", exec}};
-    if (!d.icon.empty()) keys.emplace_back("Icon", d.icon.string());
+    if (!d.icon.empty()) keys.emplace_back("Icon", kIconName);
     keys.emplace_back("Terminal", "false");
     return keys;
 }
 
+// The picture goes where the icon theme looks for it by name. A picture that cannot be put
+// there costs the entries their icon, never the entry itself.
+void install_icon(const DesktopIntegration& d) {
+    if (d.icon.empty() || d.dirs.data_home.empty()) return;
+    const FileBytes picture = read_file_bytes(d.icon);
+    if (!picture.exists || !picture.readable) return;
+    const fs::path target = desktop_paths(d.dirs).icon;
+    const FileBytes installed = read_file_bytes(target);
+    if (installed.exists && installed.readable && installed.bytes == picture.bytes) return;
+    replace_file(target, picture.bytes, kEntryMode);
+}
+
 bool write_entry(const DesktopIntegration& d, const fs::path& path, const std::string& text,
                  mode_t mode = kEntryMode) {
-    return can_describe(d) && replace_file(path, text, mode);
+    if (!can_describe(d)) return false;
+    install_icon(d);
+    return replace_file(path, text, mode);
 }
 
 bool entry_has_exec(const fs::path& path) {
@@ -176,6 +190,8 @@ DesktopPaths desktop_paths(const XdgDirs& dirs) {
     p.mime_package = p.mime_dir / "packages" / "quillo-clo.xml";
     p.mimeapps = dirs.config_home / "mimeapps.list";
     p.backup = dirs.config_home / "quillo" / "mimeapps.bak";
+    p.icon = dirs.data_home / "icons" / "hicolor" / "scalable" / "apps" /
+             (std::string(kIconName) + ".svg");
     return p;
 }
 
@@ -290,6 +306,12 @@ bool undo_registration(const DesktopIntegration& d) {
         names(now.get(kDefaultsGroup, kColourMimeType).value_or(""), kOpenEntryName);
     const bool open_removed = !still_default && remove_file(p.open_entry);
     if (edit_removed || open_removed) run_helper(d, "update-desktop-database", p.applications);
+    // The shortcuts stay (they are the user's to delete), and so does the picture they show.
+    std::error_code ec;
+    const bool shown = fs::exists(p.edit_entry, ec) || fs::exists(p.open_entry, ec) ||
+                       fs::exists(p.menu_shortcut, ec) ||
+                       (!d.dirs.desktop.empty() && fs::exists(d.dirs.desktop / kShortcutName, ec));
+    if (!shown) remove_file(p.icon);
     return ((restored && saved) || type_removed || edit_removed);
 }
 

@@ -17,6 +17,7 @@ namespace quillo::platform {
 inline constexpr char kEditEntryName[] = "quillo-edit.desktop";  // "使用Quillo编辑" for text
 inline constexpr char kOpenEntryName[] = "quillo-open.desktop";  // the default program
 inline constexpr char kShortcutName[] = "quillo.desktop";        // menu and desktop shortcut
+inline constexpr char kIconName[] = "quillo";  // the entries' icon, from the icon theme
 inline constexpr char kTextMimeType[] = "text/plain";
 inline constexpr char kColourMimeType[] = "application/x-quillo-clo";
 inline constexpr char kDefaultsGroup[] = "Default Applications";
@@ -25,7 +26,7 @@ inline constexpr char kAddedGroup[] = "Added Associations";
 struct DesktopIntegration {
     XdgDirs dirs;
     std::filesystem::path program;  // the executable the entries start
-    std::filesystem::path icon;     // empty: the entries carry no icon
+    std::filesystem::path icon;     // the program's SVG picture; empty: the entries carry no icon
     HelperRunner run_helper;        // empty: no helper is run
 };
 
@@ -38,6 +39,7 @@ struct DesktopPaths {
     std::filesystem::path mime_package;   // mime/packages/quillo-clo.xml
     std::filesystem::path mimeapps;       // <config>/mimeapps.list
     std::filesystem::path backup;         // <config>/quillo/mimeapps.bak
+    std::filesystem::path icon;           // <data>/icons/hicolor/scalable/apps/quillo.svg
 };
 DesktopPaths desktop_paths(const XdgDirs& dirs);
 
@@ -56,8 +58,8 @@ bool register_text_default(const DesktopIntegration& d);
 // The ".clo" type, and Quillo as its default program (only when the type was written).
 bool register_colour_files(const DesktopIntegration& d);
 // Puts back the earlier defaults (removing Quillo's where there were none), removes the type
-// and the entries. True when a default was put back or the type or the "使用Quillo编辑" entry
-// was removed.
+// and the entries, and the icon once no shortcut of Quillo's is left to show it. True when a
+// default was put back or the type or the "使用Quillo编辑" entry was removed.
 bool undo_registration(const DesktopIntegration& d);
 
 // The text of the files written, for the shortcuts too.
@@ -68,7 +70,9 @@ std::string mime_package_text();
 
 enum class ShortcutPlace { applications_menu, desktop };
 enum class ShortcutResult { created, no_folder, failed };
-// A shortcut is written anew on every call. On the desktop only when the desktop folder
+// Every entry and shortcut written puts the program's picture into the user's icon theme
+// first (hicolor, scalable), where the entries find it by its name. A shortcut is written anew
+// on every call. On the desktop only when the desktop folder
 // exists (no_folder otherwise, and nothing is written).
 ShortcutResult create_shortcut(const DesktopIntegration& d, ShortcutPlace place);
 

@@ -42,6 +42,8 @@ void expect_valid_entry(const fs::path& p) {
     ADD_FAILURE() << p << " is not a valid desktop entry:\n" << report << "\n" << read(p);
 }
 
+const std::string kPicture = "<svg xmlns=\"http://www.w3.org/2000/svg\"/>\n";
+
 class DesktopIntegrationTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -53,6 +55,7 @@ class DesktopIntegrationTest : public ::testing::Test {
         d.dirs = xdg_dirs((root / "home").string(), "", "");
         d.program = root / "my apps" / "quillo";
         d.icon = root / "my apps" / "quillo.svg";
+        write(d.icon, kPicture);
         d.run_helper = [this](const std::string& program, const std::vector<std::string>& args) {
             ran.push_back(program + " " + (args.empty() ? "" : args[0]));
             return helpers_installed;
@@ -187,7 +190,7 @@ TEST_F(DesktopIntegrationTest, RegisterThenUndoLeavesOtherProgramsFilesByteForBy
         EXPECT_EQ(keys.at("Type"), "Application");
         EXPECT_EQ(split_exec(keys.at("Exec")),
                   (std::vector<std::string>{d.program.string(), "%f"}));
-        EXPECT_EQ(keys.at("Icon"), d.icon.string());
+        EXPECT_EQ(keys.at("Icon"), "quillo");
         expect_valid_entry(entry);
     }
     EXPECT_EQ(read_desktop_entry(read(p.edit_entry)).at("Name"), "使用Quillo编辑");
@@ -204,7 +207,7 @@ TEST_F(DesktopIntegrationTest, RegisterThenUndoLeavesOtherProgramsFilesByteForBy
     EXPECT_TRUE(undo_registration(d));
     EXPECT_EQ(read(p.mimeapps), before);
     EXPECT_EQ(read(p.applications / "vim.desktop"), other_entry);
-    for (const auto& gone : {p.edit_entry, p.open_entry, p.mime_package, p.backup})
+    for (const auto& gone : {p.edit_entry, p.open_entry, p.mime_package, p.backup, p.icon})
         EXPECT_FALSE(fs::exists(gone)) << gone;
     EXPECT_FALSE(registration_state(d).text_default);
     // Nothing left to undo.
@@ -311,6 +314,41 @@ TEST_F(DesktopIntegrationTest, ShortcutsInTheMenuAndOnADesktopThatExists) {
     auto odd = d;
     odd.program = root / "bad\xff" / "quillo";
     EXPECT_EQ(create_shortcut(odd, ShortcutPlace::applications_menu), ShortcutResult::failed);
+}
+
+TEST_F(DesktopIntegrationTest, TheIconGoesIntoTheThemeAndLeavesWithTheLastEntry) {
+    const fs::path themed = d.dirs.data_home / "icons/hicolor/scalable/apps/quillo.svg";
+    EXPECT_EQ(p.icon, themed);
+    ASSERT_TRUE(register_context_entry(d));
+    EXPECT_EQ(read(themed), kPicture);
+    EXPECT_EQ(read_desktop_entry(read(p.edit_entry)).at("Icon"), "quillo");
+
+    // A newer picture beside the program replaces the installed one at the next registration.
+    write(d.icon, kPicture + "<!-- new -->\n");
+    ASSERT_TRUE(register_text_default(d));
+    EXPECT_EQ(read(themed), kPicture + "<!-- new -->\n");
+
+    // A shortcut in the menu still shows the icon after undoing: it stays until that goes too.
+    ASSERT_EQ(create_shortcut(d, ShortcutPlace::applications_menu), ShortcutResult::created);
+    EXPECT_TRUE(undo_registration(d));
+    EXPECT_TRUE(fs::exists(themed));
+    fs::remove(p.menu_shortcut);
+    ASSERT_TRUE(register_colour_files(d));
+    EXPECT_TRUE(undo_registration(d));
+    EXPECT_FALSE(fs::exists(themed));
+
+    // Without a picture beside the program the entries carry no icon, and none is installed.
+    auto bare = d;
+    bare.icon.clear();
+    ASSERT_TRUE(register_context_entry(bare));
+    EXPECT_EQ(read_desktop_entry(read(p.edit_entry)).count("Icon"), 0u);
+    EXPECT_FALSE(fs::exists(themed));
+    // A picture that cannot be installed (a file where its folder should be) keeps the entry.
+    undo_registration(bare);
+    write(d.dirs.data_home / "icons", "not a folder");
+    EXPECT_TRUE(register_context_entry(d));
+    EXPECT_TRUE(fs::exists(p.edit_entry));
+    EXPECT_TRUE(undo_registration(d));
 }
 
 }  // namespace

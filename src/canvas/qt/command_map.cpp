@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "canvas/qt/quillo.h"
+#include "canvas/qt/tool_icons.h"
 
 namespace quillo::canvas {
 
@@ -24,9 +25,18 @@ const CommandEntry* CommandMap::entry(const QString& name) const {
 
 void CommandMap::build(TForm1* form, QMenuBar* menu_bar) {
     form_ = form;
+    QHash<QString, QStringList> by_key;
+    QList<QKeySequence> keys_in_order;
     for (const auto& e : command_table()) {
         const QString name = q(e.name);
         const QString parent = q(e.parent);
+        if (e.kind == EntryKind::separator) {
+            if (QMenu* m = menus_.value(parent))
+                m->addSeparator();
+            else if (QToolBar* bar = tool_bars_.value(parent))
+                bar->addSeparator();
+            continue;
+        }
         entries_.insert(name, &e);
         own_enabled_.insert(
             name, (e.flags & kDisabled) == 0 &&
@@ -59,6 +69,8 @@ void CommandMap::build(TForm1* form, QMenuBar* menu_bar) {
                 tool_bars_.insert(name, bar);
                 break;
             }
+            case EntryKind::separator:
+                break;
             case EntryKind::item:
             case EntryKind::button: {
                 auto* a = new QAction(form);
@@ -68,10 +80,15 @@ void CommandMap::build(TForm1* form, QMenuBar* menu_bar) {
                 } else {
                     a->setText(q(e.face));
                     a->setToolTip(q(e.caption));
+                    a->setIcon(tool_icon(name));
                 }
                 if (*e.shortcut) {
-                    a->setShortcut(QKeySequence(q(e.shortcut)));
+                    const QKeySequence key(q(e.shortcut));
+                    a->setShortcut(key);
                     a->setShortcutContext(Qt::WindowShortcut);
+                    const QString text = key.toString(QKeySequence::PortableText);
+                    if (!by_key.contains(text)) keys_in_order.append(key);
+                    by_key[text].append(name);
                 }
                 a->setCheckable((e.flags & (kCheckable | kToolGroup)) != 0);
                 a->setChecked((e.flags & kChecked) != 0);
@@ -108,7 +125,27 @@ void CommandMap::build(TForm1* form, QMenuBar* menu_bar) {
             }
         }
     }
+    for (const auto& key : keys_in_order) {
+        const QStringList& holders = by_key.value(key.toString(QKeySequence::PortableText));
+        if (holders.size() > 1) shared_keys_.append({key, holders});
+    }
     for (auto it = entries_.cbegin(); it != entries_.cend(); ++it) refresh(it.key());
+    resolve_shared_keys();
+}
+
+void CommandMap::resolve_shared_keys() {
+    for (const auto& [key, holders] : shared_keys_) {
+        QString owner;
+        for (const auto& name : holders)
+            if (effectively_enabled(name)) {
+                owner = name;
+                break;
+            }
+        // A disabled item keeps showing its key: it cannot answer it anyway.
+        for (const auto& name : holders)
+            if (QAction* a = actions_.value(name))
+                a->setShortcut(name == owner || !effectively_enabled(name) ? key : QKeySequence());
+    }
 }
 
 bool CommandMap::enabled(const QString& name) const {
@@ -133,6 +170,7 @@ void CommandMap::set_enabled(const QString& name, bool on) {
         on = false;
     own_enabled_[name] = on;
     refresh(name);
+    resolve_shared_keys();
 }
 
 void CommandMap::refresh(const QString& name) {

@@ -3,6 +3,8 @@
 // (component name, caption, shortcut, Tag, handler, enabling). Every command is found by its
 // component name, by the script mode and the tests alike.
 #include <QHash>
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <functional>
 #include <string>
@@ -30,7 +32,7 @@ struct Sender {
 
 using Handler = void (TForm1::*)(const Sender&);
 
-enum class EntryKind { menu, item, tool_bar, button, popup };
+enum class EntryKind { menu, item, tool_bar, button, popup, separator };
 
 enum EntryFlags : unsigned {
     kCheckable = 1u << 0,
@@ -49,7 +51,7 @@ struct CommandEntry {
     int tag;
     Handler handler;  // nullptr: not built yet (stands disabled) or opens a submenu
     unsigned flags;
-    const char* face;  // short text shown on a tool button
+    const char* face;  // short text a tool button shows when it has no picture
 };
 
 // The table of every command of the main window.
@@ -68,6 +70,9 @@ class CommandMap {
 
     // Enabling of an item or a menu. A disabled menu disables every item under it, shortcut
     // keys included, while each item keeps its own setting for when the menu comes back.
+    // Where two items carry the same key, the first of them in menu order that is enabled
+    // answers it; the other shows no key while both are enabled, so a key never means two
+    // commands at once.
     void set_enabled(const QString& name, bool enabled);
     bool enabled(const QString& name) const;  // its own setting
     bool effectively_enabled(const QString& name) const;
@@ -88,6 +93,9 @@ class CommandMap {
     QHash<QString, QToolBar*> tool_bars_;
     QHash<QString, bool> own_enabled_;
     QHash<QString, QStringList> children_;
+    // Keys that more than one entry carries, with those entries in table order.
+    QList<QPair<QKeySequence, QStringList>> shared_keys_;
+    void resolve_shared_keys();
 };
 
 }  // namespace quillo::canvas

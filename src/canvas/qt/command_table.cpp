@@ -1,5 +1,7 @@
-// Every menu item, context-menu item and tool button of the main window. Items whose handler is
-// still nullptr stand disabled in their place until their feature is built.
+// Every menu item, context-menu item and tool button of the main window, in menu order, with
+// the separators between their groups ("-"). Items whose handler is still nullptr stand disabled
+// in their place until their feature is built. A tool button's picture is the resource
+// icons/NAME.svg; its face text is shown where it has none (the colour labels).
 #include "canvas/qt/command_map.h"
 #include "canvas/qt/quillo.h"
 
@@ -11,6 +13,7 @@ constexpr auto I = EntryKind::item;
 constexpr auto TB = EntryKind::tool_bar;
 constexpr auto B = EntryKind::button;
 constexpr auto P = EntryKind::popup;
+constexpr auto S = EntryKind::separator;
 constexpr Handler none = nullptr;
 }  // namespace
 
@@ -22,20 +25,26 @@ const std::vector<CommandEntry>& command_table() {
         {"n_open", "m1", I, "打开[&Open] ", "", 0, &TForm1::n_openClick, 0, ""},
         {"n_quitsave", "m1", I, "保存[&Save] ", "", 0, &TForm1::n_quitsaveClick, 0, ""},
         {"n_save", "m1", I, "另存为[Save as] ", "", 0, &TForm1::n_saveClick, 0, ""},
+        {"-", "m1", S, "", "", 0, none, 0, ""},
         {"n_ansi", "m1", I, "导入ANSI文件", "", 0, &TForm1::n_openClick, 0, ""},
+        {"-", "m1", S, "", "", 0, none, 0, ""},
         {"n_print", "m1", I, "打印[&Print]", "", 0, &TForm1::n_printClick, 0, ""},
+        {"-", "m1", S, "", "", 0, none, 0, ""},
         {"n_exit", "m1", I, "退出[&Exit] ", "F12", 0, &TForm1::m2Click, 0, ""},
         {"n_exit_quickly", "m1", I, "快速退出[&Quit]", "", 0, &TForm1::n_exit_quicklyClick, 0, ""},
 
         {"m2", "", M, "[&O] 选项", "", 0, none, 0, ""},
         {"n_option", "m2", I, "高级设置[&A] ", "F4", 0, &TForm1::Change1Click, 0, ""},
+        {"-", "m2", S, "", "", 0, none, 0, ""},
         {"word_wrap", "m2", I, "自动换行(&W)", "", 0, &TForm1::word_wrapClick,
          kCheckable | kDisabled, ""},
 
         {"m3", "", M, "[&P]画图菜单", "", 0, none, 0, ""},
         {"n_undo", "m3", I, "撤消操作", "Ctrl+Z", 0, &TForm1::sb_undoClick, 0, ""},
+        {"-", "m3", S, "", "", 0, none, 0, ""},
         {"usechinese1", "m3", I, "半/全角切换", "F5", 0, &TForm1::UseChinese1Click, kCheckable, ""},
         {"n_color", "m3", I, "多彩模式", "F10", 0, &TForm1::n_colorClick, kCheckable, ""},
+        {"-", "m3", S, "", "", 0, none, 0, ""},
         {"n_all", "m3", M, "整幅处理", "", 0, none, 0, ""},
         {"n_mirr_h", "n_all", I, "水平镜象", "Ctrl+A", 4, &TForm1::n_turn_0Click, 0, ""},
         {"n_mirr_v", "n_all", I, "垂直镜象", "Ctrl+S", 2, &TForm1::n_turn_0Click, 0, ""},
@@ -51,8 +60,10 @@ const std::vector<CommandEntry>& command_table() {
         {"n_order", "m3", M, "绘图命令", "", 0, none, 0, ""},
         {"n_replce", "n_order", I, "替代 [&R]", "", 1, &TForm1::sbClick, 0, ""},
         {"n_fill", "n_order", I, "填充 [&F]", "", 2, &TForm1::sbClick, 0, ""},
+        {"-", "n_order", S, "", "", 0, none, 0, ""},
         {"n_move", "n_order", I, "移动 [&M]", "", 3, &TForm1::sbClick, 0, ""},
         {"n_copy", "n_order", I, "复制 [&Y]", "", 4, &TForm1::sbClick, 0, ""},
+        {"-", "n_order", S, "", "", 0, none, 0, ""},
         {"n_circle", "n_order", I, "画圆 [&C]", "", 5, &TForm1::sbClick, 0, ""},
         {"n_rectangel", "n_order", I, "矩形 [&J]", "", 6, &TForm1::sbClick, 0, ""},
         {"n_line", "n_order", I, "直线 [&L]", "", 7, &TForm1::sbClick, 0, ""},
@@ -61,15 +72,18 @@ const std::vector<CommandEntry>& command_table() {
         {"n_arc", "n_order", I, "弧线 [&A]", "", 10, &TForm1::sbClick, 0, ""},
         {"n_ram", "n_order", I, "随机 [&S]", "", 11, &TForm1::sbClick, 0, ""},
         {"n_point", "n_order", I, "单点 [&P]", "", 12, &TForm1::sbClick, 0, ""},
+        {"-", "n_order", S, "", "", 0, none, 0, ""},
         {"n_text_v", "n_order", I, "竖文 [&V]", "", 13, &TForm1::sbClick, 0, ""},
         {"n_text_h", "n_order", I, "横文 [&H]", "", 14, &TForm1::sbClick, 0, ""},
 
         {"n_total_txt", "", M, "[&A]文本菜单", "", 0, none, 0, ""},
         {"N_search", "n_total_txt", I, "查找字符", "", 0, &TForm1::N_searchClick, 0, ""},
         {"n_relace", "n_total_txt", I, "替换", "", 0, &TForm1::n_relaceClick, 0, ""},
+        {"-", "n_total_txt", S, "", "", 0, none, 0, ""},
         {"n_h2v_txt", "n_total_txt", I, "横读变竖读 ", "", 0, &TForm1::n_h2v_txtClick, 0, ""},
         {"n_v2h_txt", "n_total_txt", I, "竖读变横读", "", 0, &TForm1::n_v2h_txtClick, 0, ""},
         {"n_mirr_txt", "n_total_txt", I, "左右置换 ", "", 0, &TForm1::n_mirr_txtClick, 0, ""},
+        {"-", "n_total_txt", S, "", "", 0, none, 0, ""},
         {"n_add_empty_line", "n_total_txt", I, "加空行", "", 0, &TForm1::n_add_empty_lineClick, 0,
          ""},
         {"n_add_empty_list", "n_total_txt", I, "加空列", "", 0, &TForm1::n_add_empty_listClick, 0,
@@ -78,10 +92,13 @@ const std::vector<CommandEntry>& command_table() {
          ""},
         {"n_dec_empty_space", "n_total_txt", I, "去空格", "", 0, &TForm1::n_dec_empty_spaceClick, 0,
          ""},
+        {"-", "n_total_txt", S, "", "", 0, none, 0, ""},
         {"n_undo_txt", "n_total_txt", I, "恢复", "", 0, &TForm1::n_undo_txtClick, kDisabled, ""},
+        {"-", "n_total_txt", S, "", "", 0, none, 0, ""},
         {"N_break_text", "n_total_txt", M, "错乱处理", "", 0, none, 0, ""},
         {"N20", "N_break_text", I, "错乱列序", "", 1, &TForm1::N_break_textClick, 0, ""},
         {"N21", "N_break_text", I, "错乱行序", "", 2, &TForm1::N_break_textClick, 0, ""},
+        {"-", "N_break_text", S, "", "", 0, none, 0, ""},
         {"N23", "N_break_text", I, "列序还原", "", 3, &TForm1::N_UnBreak_textClick, 0, ""},
         {"N24", "N_break_text", I, "行序还原", "", 4, &TForm1::N_UnBreak_textClick, 0, ""},
 
@@ -89,17 +106,21 @@ const std::vector<CommandEntry>& command_table() {
         {"n_view", "N13", I, "编辑界面切换", "F3", 0, &TForm1::n_viewClick, kCheckable, ""},
         {"m_img2html", "N13", I, "图片转文字", "F6", 0, &TForm1::m_img2htmlClick, 0, ""},
         {"n_dictionary", "N13", I, "打开小字典", "F8", 0, &TForm1::pen_txtDblClick, 0, ""},
+        {"-", "N13", S, "", "", 0, none, 0, ""},
         {"m4", "N13", M, "游戏", "", 0, none, 0, ""},
         {"g1", "m4", I, "开始游戏", "F9", 0, &TForm1::N_game_singleClick, 0, ""},
         {"N_game_over", "m4", I, "结束游戏", "", 0, &TForm1::N_game_overClick, kDisabled, ""},
+        {"-", "m4", S, "", "", 0, none, 0, ""},
         {"n_game_pauls", "m4", I, "暂停游戏", "", 0, &TForm1::n_game_paulsClick, kDisabled, ""},
         {"N9", "m4", I, "继续游戏", "", 0, &TForm1::N9Click, kDisabled, ""},
         {"n_game_option", "N13", I, "游戏选项", "", 0, &TForm1::N7Click, 0, ""},
 
-        // F10 belongs to the multicolour switch alone; the home page item shows no key.
+        // F10 is also the multicolour switch's key: that one answers it while it is enabled (in
+        // drawing mode), the home page otherwise.
         {"m5", "", M, "[&W]Quillo", "", 0, none, 0, ""},
-        {"n_my_page", "m5", I, "我的主页", "", 0, &TForm1::n_my_pageClick, 0, ""},
+        {"n_my_page", "m5", I, "我的主页", "F10", 0, &TForm1::n_my_pageClick, 0, ""},
         {"n_my_email", "m5", I, "给我Email", "F11", 0, &TForm1::emailClick, 0, ""},
+        {"-", "m5", S, "", "", 0, none, 0, ""},
         {"n_how", "m5", I, "(&U) 使用说明", "F1", 0, &TForm1::n_howClick, 0, ""},
         {"n_update", "m5", I, "关于新版本", "", 0, &TForm1::n_updateClick, 0, ""},
 
@@ -108,18 +129,22 @@ const std::vector<CommandEntry>& command_table() {
         {"n_html_out2", "N_out", I, "超文本（简化）", "", 0, &TForm1::n_html_out2Click, 0, ""},
         {"n_notepad_out", "N_out", I, "记事本（纯文本）", "", 0, &TForm1::n_notepad_outClick, 0,
          ""},
+        {"-", "N_out", S, "", "", 0, none, 0, ""},
         {"n_quillo_out", "N_out", I, "新的Quillo", "", 0, &TForm1::n_quillo_outClick, 0, ""},
         {"N15", "N_out", I, "发表（html）", "", 0, &TForm1::N15Click, 0, ""},
 
         // ---- context menu of the floating selection ----
         {"Pop_1", "", P, "", "", 0, none, 0, ""},
         {"pop_finish", "Pop_1", I, "确定", "", 0, &TForm1::pop_finishClick, 0, ""},
+        {"-", "Pop_1", S, "", "", 0, none, 0, ""},
         {"pop_cut", "Pop_1", I, "剪切选中的文本 Cut", "", 0, &TForm1::pop_cutClick, 0, ""},
         {"pop_copy", "Pop_1", I, "复制选中的文本 Copy", "", 0, &TForm1::pop_copyClick, 0, ""},
         {"pop_clear", "Pop_1", I, "清除选中的文本 Clear", "", 0, &TForm1::pop_clearClick, 0, ""},
+        {"-", "Pop_1", S, "", "", 0, none, 0, ""},
         {"pop_paste", "Pop_1", I, "自动换行粘贴 Paste 1", "", 0, &TForm1::pop_pasteClick, 0, ""},
         {"pop_paste_same", "Pop_1", I, "不换行粘贴 Paste 2", "", 0, &TForm1::pop_paste_sameClick, 0,
          ""},
+        {"-", "Pop_1", S, "", "", 0, none, 0, ""},
         {"send2web", "Pop_1", I, "输送上网  Inet", "", 0, &TForm1::N15Click, 0, ""},
         {"pop_html_file", "Pop_1", I, "选择内容输出为网页", "", 0, &TForm1::n_htmlClick, 0, ""},
         {"pop_txt_file", "Pop_1", I, "选择内容保存为文本", "", 0, &TForm1::pop_txt_fileClick, 0,
@@ -133,6 +158,7 @@ const std::vector<CommandEntry>& command_table() {
         {"Pop2", "", P, "", "", 0, none, 0, ""},
         {"pop2_undo", "Pop2", I, "撤消 Undo", "", 0, &TForm1::sb_undoClick, 0, ""},
         {"pop2_paste", "Pop2", I, "粘贴 Paste", "", 0, none, kInert | kDisabled, ""},
+        {"-", "Pop2", S, "", "", 0, none, 0, ""},
         {"Output1", "Pop2", M, "输出 Output", "", 0, none, 0, ""},
         {"pop2_html2", "Output1", I, "超文本格式（简）", "", 0, &TForm1::n_html_out2Click, 0, ""},
         {"pop2_html", "Output1", I, "超文本格式（长）", "", 0, &TForm1::n_htmlClick, 0, ""},

@@ -427,6 +427,12 @@ class TForm1 : public QMainWindow {
     int to_widget_units(int canvas_pixels) const;
     // ---- end of UTF-8 text, PNG and ANSI export, zoom ----
 
+    // ---- command map (src/canvas/qt/tform1_commands.cpp) ----
+    // The whole-picture transforms and the fill, in the menu n_all and on tb_repare: out of
+    // reach while multicolour mode is on, since the colour layer does not follow them.
+    void set_whole_picture_enabled(bool on);
+    // ---- end of command map ----
+
     // ---- the other windows: created once after the main window, alive until exit
     // (src/canvas/qt/tform1_windows.cpp) ----
     void create_other_windows();

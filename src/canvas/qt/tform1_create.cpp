@@ -22,6 +22,7 @@
 #include "canvas/qt/cursors.h"
 #include "canvas/qt/event_hook.h"
 #include "canvas/qt/quillo.h"
+#include "canvas/qt/tool_icons.h"
 #include "canvas/row_text.h"
 #include "canvas/virtual_keys.h"
 #include "document/colour_file.h"
@@ -51,6 +52,7 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context) {
     setObjectName("TForm1");
     setWindowTitle(q("欢迎使用“Quillo” 4.8 版"));
+    setWindowIcon(program_icon());
     build_widgets();
     FormCreate();
     create_other_windows();
@@ -240,6 +242,11 @@ void TForm1::FormCreate() {
     // The colour bar belongs to multicolour mode.
     commands.tool_bar("TB_color")->setVisible(multicolour());
     commands.set_enabled("m7", multicolour());
+    // Started in multicolour mode: the transforms are out of reach, as after n_color.
+    if (multicolour()) {
+        set_whole_picture_enabled(false);
+        commands.tool_bar("tb_repare")->hide();
+    }
 
     set_up_interop();
     const int sbw = to_canvas_pixels(ScrollBar1->sizeHint().width());

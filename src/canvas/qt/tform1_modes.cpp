@@ -60,7 +60,8 @@ void TForm1::n_viewClick(const Sender& sender) {
         CoolBar3->show();
         Image1->show();
         ScrollBar1->show();
-        commands.tool_bar("tb_repare")->setVisible(commands.checked("n_repare"));
+        // Multicolour mode keeps the transform bar hidden, as n_color left it.
+        commands.tool_bar("tb_repare")->setVisible(commands.checked("n_repare") && !multicolour());
         commands.tool_bar("tb_drawtool")->setVisible(commands.checked("n_draw"));
         source_memo->hide();
         enter_canvas(true);

@@ -67,13 +67,13 @@ void TForm1::n_colorClick(const Sender&) {
         commands.set_enabled("m7", true);
         commands.set_checked("m7", true);
         bar->show();
-        commands.set_enabled("n_all", false);
+        set_whole_picture_enabled(false);
         commands.tool_bar("tb_repare")->hide();
         set_status(2, "●");
     } else {
         commands.set_enabled("m7", false);
         bar->hide();
-        commands.set_enabled("n_all", true);
+        set_whole_picture_enabled(true);
         commands.tool_bar("tb_repare")->setVisible(commands.checked("n_repare"));
         set_status(2, "○");
         colour_brush_mode = 0;

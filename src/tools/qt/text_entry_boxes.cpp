@@ -115,7 +115,9 @@ void EntryEdit::clear_all() {
         preedit_.clear();
         forget_composition(this);
     }
-    clear();
+    // Not clear(), which the box's own Ctrl+Z would take back: the line just written would come
+    // back into the box and be written a second time.
+    setText(QString());
 }
 
 void EntryEdit::keyPressEvent(QKeyEvent* e) {
