@@ -6,6 +6,7 @@
 #include "interop/east_asian_width.h"
 #include "interop/gbk_codes.h"
 #include "platform/gbk.h"
+#include "platform/utf8.h"
 
 namespace quillo::interop {
 
@@ -13,45 +14,8 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Length of the well-formed UTF-8 sequence at p[0..n) and its code point, or 0.
-inline int utf8_sequence(const unsigned char* p, std::size_t n, char32_t& cp) {
-    const unsigned char b = p[0];
-    int len;
-    char32_t min;
-    if (b >= 0xC2 && b <= 0xDF) {
-        len = 2, cp = b & 0x1F, min = 0x80;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-        len = 3, cp = b & 0x0F, min = 0x800;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        len = 4, cp = b & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (n < static_cast<std::size_t>(len)) return 0;
-    for (int k = 1; k < len; ++k) {
-        if ((p[k] & 0xC0) != 0x80) return 0;
-        cp = cp << 6 | (p[k] & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-    return len;
-}
-
-inline char* put_utf8(char32_t cp, char* w) {
-    if (cp < 0x800) {
-        *w++ = static_cast<char>(0xC0 | cp >> 6);
-        *w++ = static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        *w++ = static_cast<char>(0xE0 | cp >> 12);
-        *w++ = static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-        *w++ = static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        *w++ = static_cast<char>(0xF0 | cp >> 18);
-        *w++ = static_cast<char>(0x80 | (cp >> 12 & 0x3F));
-        *w++ = static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-        *w++ = static_cast<char>(0x80 | (cp & 0x3F));
-    }
-    return w;
-}
+using platform::put_utf8;
+using platform::utf8_sequence;
 
 }  // namespace
 
