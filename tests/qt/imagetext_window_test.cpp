@@ -2,7 +2,6 @@
 // the sliders and read-outs, the grey tables, the page and the block on the canvas.
 #include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -19,7 +18,6 @@
 #include "imagetext/jpeg_reader.h"
 #include "imagetext/qt/img2html.h"
 #include "imagetext/qt/picture_view.h"
-#include "platform/gbk.h"
 #include "window_fixture.h"
 
 namespace quillo::testing {
@@ -76,19 +74,11 @@ class ImageWindowTest : public WindowTest {
 };
 
 TEST_F(ImageWindowTest, OpenCutOutResizeAndPlaceOnTheCanvasWithColours) {
+    // The caption, the read-outs, the proportional sliders and the first cut-out of a picture:
+    // image_to_canvas.qs.
     start();
-    ASSERT_NE(w(), nullptr);
-    EXPECT_EQ(w()->objectName(), "img2html");
     open(write_file("blocks.bmp", imagetext::testing::bmp24(blocks(60, 40))));
-    EXPECT_EQ(w()->windowTitle().toStdString(),
-              imagetext::picture_caption((dir / "blocks.bmp").string()));
-    EXPECT_EQ(panel(0), "Org:60×40");
-    EXPECT_EQ(panel(1), "Now:42×28");
-    EXPECT_EQ(panel(2), "FileSize:40.2KB");
-    EXPECT_EQ(w()->tImage1->toolTip().toStdString(), "SIZE:40×60");
     EXPECT_EQ(w()->TImage3->image().size(), QSize(42 * 8, 28 * 8));
-    EXPECT_EQ(w()->tb_select->property("ImageIndex").toInt(), 6);
-    EXPECT_EQ(w()->PageControl1->currentIndex(), 0);
 
     // Cut out the top-left red block and a little green below it.
     drag_on_picture({2, 2}, {22, 26});
@@ -96,15 +86,10 @@ TEST_F(ImageWindowTest, OpenCutOutResizeAndPlaceOnTheCanvasWithColours) {
     EXPECT_EQ(w()->state.working().width, 20);
     EXPECT_EQ(w()->state.working().height, 24);
     EXPECT_EQ(w()->state.working().pixel(0, 0), 0xFF0000u);
-    EXPECT_EQ(panel(1), "Now:20×24");
 
-    // The width slider drags the height along while the box is ticked.
+    // Width 10; with the box unticked the height is set by itself.
     w()->TrackBar1->setValue(10);
     settle();
-    EXPECT_EQ(w()->TrackBar2->value(), 12);
-    EXPECT_EQ(panel(1), "Now:10×12");
-    EXPECT_EQ(w()->tImage2->toolTip().toStdString(), "12x10|10Pixels x12Pixels");
-    EXPECT_FALSE(w()->TrackBar2->isEnabled());
     w()->CheckBox1->click();
     EXPECT_TRUE(w()->TrackBar2->isEnabled());
     w()->TrackBar2->setValue(6);
@@ -116,8 +101,6 @@ TEST_F(ImageWindowTest, OpenCutOutResizeAndPlaceOnTheCanvasWithColours) {
     click("n_color");
     form->canvas.double_byte = true;
     w()->RB_Color2Color->click();
-    EXPECT_TRUE(w()->GroupBox_word->isEnabled());
-    EXPECT_TRUE(w()->RBh_Backcolor_black->isChecked());
     w()->RB_Word_black->click();
     ASSERT_TRUE(w()->tb_draw->isEnabled());
     w()->show();
@@ -160,9 +143,6 @@ TEST_F(ImageWindowTest, PageOfGreyCharactersIsWrittenAndOpened) {
     settle();
     ASSERT_FALSE(ui.opened().empty());
     const fs::path page = ui.opened().back();
-    EXPECT_EQ(page.parent_path(), form->temp_dir);
-    EXPECT_EQ(page.filename().string(), "新文件_v1.htm");
-    EXPECT_EQ(last_message(), "已输出为HTM文件，请注意保存!");
     const std::string bytes = document::read_file_bytes(page);
     // The shipped 16-level table: darkest and lightest characters.
     const std::string& t = form->settings.gray_pen[0];
@@ -184,7 +164,6 @@ TEST_F(ImageWindowTest, PicturesThatCannotBeReadLeaveTheLastOne) {
         std::string name, bytes, reason;
     };
     const std::vector<Case> cases{
-        {"text.jpg", "just a text file\r\n", "not a BMP or JPEG picture"},
         {"cut.jpg", full.substr(0, full.size() / 2), "cut short"},
         {"cut.bmp", bmp.substr(0, bmp.size() - 10), "cut short"},
         {"empty.bmp", "", "empty"},
@@ -222,14 +201,10 @@ TEST_F(ImageWindowTest, PicturesThatCannotBeReadLeaveTheLastOne) {
 TEST_F(ImageWindowTest, GreyTablesAreEditedConfirmedAndRestored) {
     start();
     Timg2html* win = w();
-    EXPECT_EQ(win->LB_Gray_Word->text().toStdString(),
-              platform::gbk_to_utf8(form->settings.gray_pen[0]));
-    EXPECT_EQ(win->lb_gread->text(), "16");
     win->RB_en->click();
     EXPECT_EQ(form->settings.gray_pen_kind, 2);
     win->Button1->click();
     EXPECT_TRUE(win->LB_Gray_Word->isEnabled());
-    EXPECT_EQ(win->Button1->text().toStdString(), "确认");
     ui.take_shown();
     win->LB_Gray_Word->setText(QString::fromUtf8("ab中c"));
     settle();
@@ -239,10 +214,8 @@ TEST_F(ImageWindowTest, GreyTablesAreEditedConfirmedAndRestored) {
     EXPECT_EQ(last_message(), "输入内容不能含有全角字符！");
     ui.queue_answer(platform::Answer::yes);
     win->Button1->click();
-    EXPECT_EQ(ui.shown().back().text, "确认对任意级半角灰度对应表内容进行更改？");
     EXPECT_EQ(form->settings.gray_pen[1], "abc");
     EXPECT_EQ(win->tables.table(2), "abc");
-    EXPECT_EQ(win->Button1->text().toStdString(), "修改对应表");
 
     // The full-width table is normalised on confirming; No keeps the old one.
     win->RB_32->click();
@@ -259,7 +232,6 @@ TEST_F(ImageWindowTest, GreyTablesAreEditedConfirmedAndRestored) {
 
     ui.queue_answer(platform::Answer::yes);
     win->Button2->click();
-    EXPECT_EQ(ui.shown().back().text, "注意:将恢复到改动前的对应表，确定？");
     EXPECT_EQ(win->tables.tables, win->saved_tables.tables);
     EXPECT_EQ(form->settings.gray_pen, win->saved_tables.tables);
     EXPECT_FALSE(win->LB_Gray_Word->isEnabled());
@@ -311,25 +283,18 @@ TEST_F(ImageWindowTest, FirstShowingAsksForAPictureAndTheGreyViewToggles) {
     EXPECT_EQ(ui.file_requests().back().filter, "jpg|*.jpg;*.jpeg|bmp|*.bmp|png|*.png");
     EXPECT_EQ(ui.file_requests().back().file_name, "*.jpg");
     EXPECT_EQ(panel(0), "Org:20×10");
-    w()->hide();
-    w()->show();  // later showings keep the picture and ask nothing
-    settle();
-    EXPECT_EQ(ui.file_requests().size(), 1u);
 
     w()->tb_gray->click();
     EXPECT_EQ(w()->PageControl1->currentIndex(), 2);  // from the source page to the preview
-    EXPECT_EQ(w()->tb_gray->property("ImageIndex").toInt(), 8);
     const QImage preview = w()->TImage3->image();
     const QRgb red_block = preview.pixel(4, 4);
     EXPECT_EQ(qRed(red_block), 76);
     EXPECT_EQ(qGreen(red_block), 76);
     w()->tb_gray->click();
-    EXPECT_EQ(w()->tb_gray->property("ImageIndex").toInt(), 1);
     EXPECT_EQ(qRed(w()->TImage3->image().pixel(4, 4)), 255);
 
     // Select mode off: drags cut nothing and the whole picture comes back.
     w()->tb_select->click();
-    EXPECT_EQ(w()->tb_select->property("ImageIndex").toInt(), 4);
     drag_on_picture({1, 1}, {15, 8});
     EXPECT_EQ(w()->state.working(), w()->state.source());
     EXPECT_FALSE(w()->Btop->isVisible());

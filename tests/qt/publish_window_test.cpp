@@ -2,7 +2,6 @@
 // image window, templates that are no templates, places that cannot be written, programs that
 // cannot be started, and what scripts cannot set (the trim option, double-byte selections).
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -13,7 +12,6 @@
 #include "imagetext/qt/img2html.h"
 #include "output/qt/send_form.h"
 #include "output/text_views.h"
-#include "platform/gbk.h"
 #include "window_fixture.h"
 
 namespace quillo::testing {
@@ -72,53 +70,8 @@ class PublishTest : public WindowTest {
     }
 };
 
-TEST_F(PublishTest, APictureGoesThroughTheImageTemplate) {
-    start();
-    use_template("probe.ht_", kProbeTemplate);
-    click("n_color");  // multicolour mode: a picture still has no choice of colours
-
-    output::PicturePage picture{3, 2, false, {"ab&lt;", "cde"}};
-    bool groups_enabled = true;
-    bool whole = false;
-    auto done = when_modal([&](QWidget* w) {
-        auto* dialog = static_cast<output::Tsend_form*>(w);
-        groups_enabled = dialog->GroupBox1->isEnabled() || dialog->GroupBox3->isEnabled();
-        whole = dialog->r_send_all->isChecked();
-        dialog->ok->click();
-    });
-    form->send_form->show_for_picture(picture);
-    ASSERT_TRUE(*done);
-    EXPECT_FALSE(groups_enabled);
-    EXPECT_TRUE(whole);
-
-    // 16 x 3 + 32, 13.3 x 4 = 53.2, 15 x 4; a black page; "<<fontcolor>>" takes "<i>" and
-    // "</i>" with it.
-    const fs::path page = dir / "temp" / "新文件_v1.htm";
-    EXPECT_EQ(read_bytes(page),
-              "<p>\r\nw80\r\n\r\nt53\r\n\r\nh60\r\n\r\nb000000;\r\n\r\n\r\n"
-              "<table border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr>\r\n<td>ab&lt;\r\n"
-              "<br>\r\ncde\r\n<br>\r\n</td></tr></TABLE>\r\n\r\nc\r\n"
-              "&lt;table border=&quot;0&quot; cellspacing=&quot;0&quot; cellpadding=&quot;0&quot; "
-              "align=center&gt;&lt;tr&gt;&lt;td&gt;\r\nab&amp;lt;&lt;br&gt;\r\ncde&lt;br&gt;\r\n"
-              "&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;\r\n\r\n");
-    ASSERT_EQ(ui.opened().size(), 1u);
-    EXPECT_EQ(ui.opened()[0], page.string());
-
-    // Shown for the work again, the groups are back, and a floating block is offered.
-    form->selection.floating = true;
-    auto again = when_modal([&](QWidget* w) {
-        auto* dialog = static_cast<output::Tsend_form*>(w);
-        groups_enabled = dialog->GroupBox1->isEnabled() && dialog->GroupBox3->isEnabled();
-        whole = dialog->r_send_all->isChecked();
-        dialog->reject();
-    });
-    click("N15");
-    EXPECT_TRUE(*again);
-    EXPECT_TRUE(groups_enabled);
-    EXPECT_FALSE(whole);
-}
-
-TEST_F(PublishTest, TheImageWindowPublishesItsPictureAsItsPageShowsIt) {
+// The picture's layout, sizes and the dialog's disabled groups: publish_picture.qs.
+TEST_F(PublishTest, APenOfMarkupIsPublishedAsTextNeverAsTags) {
     start();
     use_template("probe.ht_", kProbeTemplate);
     imagetext::Timg2html* images = form->img2html;
@@ -129,41 +82,16 @@ TEST_F(PublishTest, TheImageWindowPublishesItsPictureAsItsPageShowsIt) {
         1});
     images->tb_openfile->click();
     images->RB_ColorTable->click();
-    images->RB_Word_black->click();
-    settle();
-    ASSERT_EQ(images->state.resolution().height, 1);
-    const int width = images->state.resolution().width;
-    ASSERT_TRUE(images->tb_send->isEnabled());
-
-    bool groups_enabled = true;
-    auto done = when_modal([&](QWidget* w) {
-        auto* dialog = static_cast<output::Tsend_form*>(w);
-        groups_enabled = dialog->GroupBox1->isEnabled();
-        dialog->ok->click();
-    });
-    images->tb_send->click();
-    ASSERT_TRUE(*done);
-    EXPECT_FALSE(groups_enabled);
-    const std::string page = read_bytes(dir / "temp" / "新文件_v1.htm");
-    EXPECT_EQ(page.find("<p>\r\nw" + std::to_string(16 * width + 32) + "\r\n"), 0u) << page;
-    // Table cells in the table's own row: the rows end "</TR><TR>", and nothing closes a cell
-    // the body did not open.
-    const std::string block = platform::utf8_to_gbk("█");
-    EXPECT_NE(page.find("<tr>\r\n<TD bgcolor=\"#FF0000\">" + block + "</TD>"), std::string::npos)
-        << page;
-    EXPECT_NE(page.find("</TR><TR>\r\n</TR></TABLE>\r\n\r\nc\r\n"), std::string::npos) << page;
-
-    // The pen as the word of every pixel: a pen "<b>" lands as text, never as a tag.
     images->set_pen_text("<b>");
     images->RB_Word_Pen->click();
     settle();
-    auto again = when_modal([](QWidget* w) { static_cast<output::Tsend_form*>(w)->ok->click(); });
+    ASSERT_TRUE(images->tb_send->isEnabled());
+    auto done = when_modal([](QWidget* w) { static_cast<output::Tsend_form*>(w)->ok->click(); });
     images->tb_send->click();
-    ASSERT_TRUE(*again);
-    const std::string pen_page = read_bytes(dir / "temp" / "新文件_v2.htm");
-    EXPECT_NE(pen_page.find("<TD bgcolor=\"#FF0000\">&lt;b&gt;</TD>"), std::string::npos)
-        << pen_page;
-    EXPECT_EQ(pen_page.find("<b>"), std::string::npos) << pen_page;
+    ASSERT_TRUE(*done);
+    const std::string page = read_bytes(dir / "temp" / "新文件_v1.htm");
+    EXPECT_NE(page.find("<TD bgcolor=\"#FF0000\">&lt;b&gt;</TD>"), std::string::npos) << page;
+    EXPECT_EQ(page.find("<b>"), std::string::npos) << page;
 }
 
 TEST_F(PublishTest, DoubleByteSelectionsAndTheWholeWorkInNormalEditingMode) {
@@ -279,20 +207,13 @@ TEST_F(PublishTest, PlacesThatCannotBeWrittenAndProgramsThatCannotStartAreTold) 
     EXPECT_EQ(read_bytes(temp / "art_v2.txt"), "keep me\r\n");
 }
 
-TEST_F(PublishTest, TheTextViewTrimsWhenTheOptionsSaySoAndTheHandOffStartsThisProgram) {
+// Handing the view to this program (its path and argument): handoff.qs.
+TEST_F(PublishTest, TheTextViewTrimsWhenTheOptionsSaySo) {
     start(write_file("art.txt", "a  \r\n   \r\n\r\nb\r\n").string());
     click("n_view");
     form->canvas.blank_out = true;
     click("n_notepad_out");
     EXPECT_EQ(read_bytes(dir / "temp" / "art_v1.txt"), "a\r\n \r\n\r\nb\r\n");
-
-    form->canvas.blank_out = false;
-    click("n_quillo_out");
-    const fs::path view = dir / "temp" / "art_v2.txt";
-    EXPECT_EQ(read_bytes(view), "a  \r\n   \r\n\r\nb\r\n");
-    ASSERT_EQ(ui.started().size(), 1u);
-    EXPECT_EQ(ui.started()[0].program, QCoreApplication::applicationFilePath().toStdString());
-    EXPECT_EQ(ui.started()[0].args, std::vector<std::string>{view.string()});
 }
 
 TEST_F(PublishTest, WhatsNewMissingBesideTheProgramIsTold) {
