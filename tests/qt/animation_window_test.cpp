@@ -15,20 +15,6 @@ namespace fs = std::filesystem;
 
 class AnimationWindowTest : public WindowTest {
   protected:
-    void send(QEvent::Type type, QPoint at) { send_mouse(form->Image1, type, at); }
-
-    // Lifts cells 1..3 of rows 1..2 of art.txt with the copy tool.
-    void lift_block() {
-        start(write_file("art.txt", "ABCDEFGHIJ\nKLMNOPQRST\n").string());
-        click("sb1_drag");
-        send(QEvent::MouseMove, {4, 8});
-        send(QEvent::MouseButtonPress, {4, 8});
-        send(QEvent::MouseMove, {20, 24});
-        send(QEvent::MouseButtonRelease, {20, 24});
-        settle();
-        ASSERT_TRUE(form->write_in_imag->isVisible());
-    }
-
     std::string last_message() const {
         return ui.shown().empty() ? std::string() : ui.shown().back().text;
     }
@@ -41,7 +27,7 @@ class AnimationWindowTest : public WindowTest {
 TEST_F(AnimationWindowTest, ABrokenReelixIsReportedAndThePictureListed) {
     write_file("reelix", "not a program");
     ui.set_desktop_result(false);
-    lift_block();
+    lift_block("art.txt");
     click("pop_mov_file");
     ASSERT_EQ(ui.started().size(), 1u);
     EXPECT_EQ(last_message().rfind("  未能启动Reelix程序“" + (dir / "reelix").string() + "”。", 0),
@@ -52,7 +38,7 @@ TEST_F(AnimationWindowTest, ABrokenReelixIsReportedAndThePictureListed) {
 TEST_F(AnimationWindowTest, AnIndexThatIsAFolderEndsTheCommandWithAMessage) {
     write_file("reelix", "");
     fs::create_directory(dir / "quillo.idx");
-    lift_block();
+    lift_block("art.txt");
     click("pop_mov_file");
     EXPECT_NE(last_message().find("quillo.idx"), std::string::npos);
     EXPECT_NE(last_message().find("It is a folder."), std::string::npos);

@@ -12,20 +12,6 @@ namespace {
 
 class ClipboardWindowTest : public WindowTest {
   protected:
-    void send(QEvent::Type type, QPoint at) { send_mouse(form->Image1, type, at); }
-
-    // Lifts cells 1..3 of rows 1..2 with the copy tool.
-    void lift_block() {
-        start(write_file("block.txt", "ABCDEFGHIJ\nKLMNOPQRST\n").string());
-        click("sb1_drag");
-        send(QEvent::MouseMove, {4, 8});
-        send(QEvent::MouseButtonPress, {4, 8});
-        send(QEvent::MouseMove, {20, 24});
-        send(QEvent::MouseButtonRelease, {20, 24});
-        settle();
-        ASSERT_TRUE(form->write_in_imag->isVisible());
-    }
-
     // Pixels of the block's image in the canvas text colour.
     int inked_pixels() {
         const platform::Raster& r = form->write_in_imag->raster();

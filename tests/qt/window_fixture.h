@@ -12,8 +12,10 @@
 #include <memory>
 #include <string>
 
+#include "canvas/qt/canvas_widgets.h"
 #include "canvas/qt/quillo.h"
 #include "platform/scripted_ui.h"
+#include "window_helpers.h"
 
 namespace quillo::testing {
 
@@ -63,6 +65,19 @@ class WindowTest : public ::testing::Test {
     }
 
     std::string row(int layer, int r) const { return form->canvas.layers.row(layer, r); }
+
+    // Starts on a two-line document and lifts cells 1..3 of rows 1..2 with the copy tool.
+    void lift_block(const std::string& document = "block.txt") {
+        start(write_file(document, "ABCDEFGHIJ\nKLMNOPQRST\n").string());
+        click("sb1_drag");
+        for (auto [type, at] : {std::pair{QEvent::MouseMove, QPoint(4, 8)},
+                                {QEvent::MouseButtonPress, QPoint(4, 8)},
+                                {QEvent::MouseMove, QPoint(20, 24)},
+                                {QEvent::MouseButtonRelease, QPoint(20, 24)}})
+            send_mouse(form->Image1, type, at);
+        settle();
+        ASSERT_TRUE(form->write_in_imag->isVisible());
+    }
 
     // Runs `act` on the next modal window to open, from inside that window's own event loop, so
     // that the QDialog::exec() that opened it returns once `act` closes it:
